@@ -1,0 +1,137 @@
+#include "payload.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString resourceFolder = QStringLiteral(":resources/");
+
+QString &note()
+{
+    static QString text;
+    return text;
+}
+
+// Qt gives an empty temporary path when TMPDIR names a directory that does not
+// exist; the template would then be "/upgrade_XXXXXX" and a root process would
+// create its working directory at the file-system root. Use the system default
+// instead and say so.
+QString temporaryDirTemplate()
+{
+    QString base = QDir::tempPath();
+    if (base.isEmpty() || !QFileInfo(base).isDir()) {
+        const QString fallback = QStringLiteral("/tmp");
+        note() = QStringLiteral("The temporary-files location \"%1\" does not exist; using \"%2\" instead.")
+                     .arg(qEnvironmentVariable("TMPDIR"), fallback);
+        base = fallback;
+        // Qt's own temporary files (for example the runtime directory it makes
+        // when XDG_RUNTIME_DIR is unset) would otherwise land at the root too.
+        qputenv("TMPDIR", fallback.toLocal8Bit());
+    }
+    return QFileInfo(base).absoluteFilePath() + QStringLiteral("/upgrade_XXXXXX");
+}
+
+// Created at load, before main, like the rest of the process-wide state.
+[[maybe_unused]] const bool tempDirCreatedAtLoad = (tempDir(), true);
+
+} // namespace
+
+const QMap<int, QString> &fileNames()
+{
+    static const QMap<int, QString> names{
+        {DfuUtilFile, dfuUtilFileName},
+        {FirmwareDfuFile, firmwareDfuFileName},
+        {FirmwareBinFile, firmwareBinFileName},
+        {UploadedFwFile, uploadedFwFileName},
+        {UploadedFwInfoFile, uploadedFwInfoFileName},
+        {UploadedOtpFile, uploadedOtpFileName},
+    };
+    return names;
+}
+
+const QTemporaryDir &tempDir()
+{
+    static const QTemporaryDir dir(temporaryDirTemplate());
+    return dir;
+}
+
+QString tempDirNote()
+{
+    tempDir();
+    return note();
+}
+
+QString tempFilePath(const QString &name)
+{
+    if (!tempDir().isValid())
+        return QString();
+    return tempDir().path() + QLatin1Char('/') + name;
+}
+
+bool extractResources(const QList<int> &fileIds, bool requireAll)
+{
+    if (!tempDirNote().isEmpty())
+        qWarning().noquote() << tempDirNote();
+    if (!tempDir().isValid()) {
+        qCritical() << "Failed to create temporary directory:" << tempDir().errorString()
+                    << "- without it dfu-util and the firmware cannot be unpacked, so no device command will run.";
+        return false;
+    }
+    bool allCopied = true;
+    for (const int id : fileIds) {
+        const QString name = fileNames().value(id);
+        if (QFile::copy(resourceFolder + name, tempFilePath(name))) {
+            qDebug() << "Extracted " << name;
+        } else {
+            qInfo() << "Failed to extract " << name;
+            allCopied = false;
+        }
+    }
+    return requireAll ? allCopied : true;
+}
+
+QString toolPath()
+{
+    if (!tempDir().isValid())
+        return QString();
+    return QStringLiteral("%1/%2").arg(tempDir().path(), QLatin1String(dfuUtilFileName));
+}
+
+bool markExecutable(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists()) {
+        qWarning() << "Failed to mark file (doesn't exist) as executable:" << path;
+        return false;
+    }
+    qDebug() << "Changing file permissions to make it executable:" << path;
+    return file.setPermissions(file.permissions() | QFileDevice::ExeUser | QFileDevice::ExeGroup
+                               | QFileDevice::ExeOther);
+}
+
+void removeFileIfPresent(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.exists() && info.isFile())
+        QFile::remove(path);
+}
+
+QString readTextFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw QStringLiteral("Couldn't open file: %1").arg(path);
+    const QByteArray bytes = file.readAll();
+    const int nul = bytes.indexOf('\0');
+    return QString::fromUtf8(bytes.constData(), nul < 0 ? bytes.size() : nul);
+}
+
+QString removeAll(QString &text, QChar character)
+{
+    text.remove(character, Qt::CaseSensitive);
+    return text;
+}

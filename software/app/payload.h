@@ -1,0 +1,63 @@
+// The private working directory and the embedded payload unpacked into it:
+// dfu-util and the firmware are run from there, and every file dfu-util reads
+// from the device lands there. Also a few small file helpers.
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QString>
+
+class QTemporaryDir;
+
+// Fixed names of the files in the working directory.
+constexpr char dfuUtilFileName[] = "dfu-util.exe";
+constexpr char firmwareDfuFileName[] = "firmware.dfu";
+constexpr char firmwareBinFileName[] = "firmware.bin";
+constexpr char uploadedFwFileName[] = "uploaded_FW.bin";
+constexpr char uploadedFwInfoFileName[] = "uploaded_FW_info.bin";
+constexpr char uploadedOtpFileName[] = "uploaded_OTP.bin";
+
+// Identifiers of those files, as used by extractResources.
+enum FileId : int {
+    DfuUtilFile = 0,
+    FirmwareDfuFile = 1,
+    FirmwareBinFile = 2,
+    UploadedFwFile = 3,
+    UploadedFwInfoFile = 4,
+    UploadedOtpFile = 5,
+};
+
+// Identifier -> file name.
+const QMap<int, QString> &fileNames();
+
+// The working directory, created when the program is loaded and removed with
+// everything in it when the program ends. It may be invalid (not created).
+const QTemporaryDir &tempDir();
+
+// Set when the temporary-files location did not exist and the system's default
+// location was used instead; says so in words for the log.
+QString tempDirNote();
+
+// The path of a file in the working directory, or an empty string when the
+// directory could not be created: no path ever falls back to the root.
+QString tempFilePath(const QString &name);
+
+// Copies the named resources into the working directory, never overwriting.
+// With requireAll the result says whether every copy succeeded.
+bool extractResources(const QList<int> &fileIds, bool requireAll);
+
+// Full path of the unpacked dfu-util ("" without a working directory).
+QString toolPath();
+
+// Adds execute permission for user, group and others.
+bool markExecutable(const QString &path);
+
+// Removes the file if it exists and is a regular file; silently.
+void removeFileIfPresent(const QString &path);
+
+// The whole file as UTF-8 text, up to the first NUL byte. Throws a QString
+// "Couldn't open file: <path>" when the file cannot be opened.
+QString readTextFile(const QString &path);
+
+// Removes every occurrence of the character from text and returns the result.
+QString removeAll(QString &text, QChar character);

@@ -1,0 +1,17 @@
+// The platform the tool was built for, and the build's debug flag. Some file
+// names and output conventions of dfu-util differ per platform.
+#pragma once
+
+#include <QDebug>
+
+enum class Platform : int { Linux = 0, macOS = 1, windows = 2, unknown = 3 };
+
+Platform buildPlatform();
+bool isWindows(Platform platform);
+
+// True when the tool was built with DEBUG defined (the Debug build type).
+bool builtWithDebug();
+
+// Writes the platform's name unquoted; a value outside the enumeration writes
+// an empty item.
+QDebug operator<<(QDebug debug, Platform platform);

@@ -1,0 +1,55 @@
+// Runs dfu-util (or the simulator script standing in for it) as a child
+// process, waits for it and collects its exit code and standard output. Every
+// conversation with the device goes through runTool.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <map>
+
+// Key of the command table.
+enum ToolCommand : int {
+    Version = 0,
+    List = 1,
+    UploadOtp = 2,
+    UploadFwInfo = 3,
+    UploadFw = 4,
+    DownloadFw = 5,
+    SetupPreparedConfig = 6,
+};
+
+struct ToolCommandEntry {
+    QString program;           // bare name, or an absolute path in simulator mode
+    QStringList baseArguments; // fixed arguments, in order
+};
+
+// The process-wide command table; rewritten only during start-up.
+std::map<ToolCommand, ToolCommandEntry> &commandTable();
+
+// Where the unpacked dfu-util lives; empty means "resolve the program name
+// through the search path" (simulator mode uses absolute paths).
+QString toolDirectory();
+void setToolDirectory(const QString &directory);
+
+// The unpacked tool keeps its ".exe" name on every platform, so with a tool
+// directory the program name gets that suffix: one file name everywhere, and
+// no second copy or link in the working directory.
+QString toolProgramPath(const QString &program);
+
+struct ToolResult {
+    // The child's exit code; -1 when it crashed; notStarted when it could not
+    // be started at all (negative codes never come from a child).
+    int exitCode = notStarted;
+    // Standard output as UTF-8, up to the first NUL byte.
+    QString output;
+
+    static constexpr int notStarted = -2;
+};
+
+// Runs the command with extraArguments after the table's base arguments and
+// blocks until the child has ended.
+ToolResult runTool(ToolCommand command, const QStringList &extraArguments = {});
+
+// How long runTool waits before it logs that a child is slow (then it waits on).
+extern int toolFirstWaitMs;
