@@ -12,6 +12,14 @@ if(VELMORA_SANITIZE)
   add_link_options(-fsanitize=${_velmora_san})
 endif()
 
+# Environment for programs of ours that run during the build and the tests.
+set(VELMORA_RUN_ENV "")
+if("address" IN_LIST VELMORA_SANITIZE)
+  # Full stacks, so that Qt's own leaks can be told apart from ours.
+  list(APPEND VELMORA_RUN_ENV
+    "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tools/sanitizer/lsan.supp:fast_unwind_on_malloc=0")
+endif()
+
 # velmora_add_library(NAME SOURCES... [LIBS ...]) - one static library per subsystem.
 function(velmora_add_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})

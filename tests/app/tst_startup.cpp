@@ -1,0 +1,172 @@
+// Runs the real velmora-upgrade executable and checks what it writes at start.
+
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QStringList lines; // standard error, where Qt's default handler writes
+};
+
+Run runTool(const QStringList &arguments, const QString &tmpdir, const QString &runtimeDir)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", tmpdir);
+    environment.insert("XDG_RUNTIME_DIR", runtimeDir);
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(environment);
+    process.start(VELMORA_EXECUTABLE, arguments);
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.lines = QString::fromLocal8Bit(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    return run;
+}
+
+QStringList rootUpgradeEntries()
+{
+    return QDir("/").entryList({"upgrade_*", "uploaded_*", "runtime-*", "dfu-util.exe", "firmware.*"},
+                               QDir::AllEntries | QDir::Hidden | QDir::System);
+}
+
+// The index of the first line at or after from that starts with prefix, or -1.
+int findLine(const QStringList &lines, const QString &prefix, int from = 0)
+{
+    for (int i = from; i < lines.size(); ++i)
+        if (lines[i].startsWith(prefix))
+            return i;
+    return -1;
+}
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void startupLinesInOrder();
+    void unknownOptionsFail_data();
+    void unknownOptionsFail();
+    void unwritableTemporaryLocation();
+    void missingTemporaryLocation();
+
+private:
+    std::unique_ptr<QTemporaryDir> sandbox;
+    QString runtimeDir;
+};
+
+void TestStartup::init()
+{
+    sandbox = std::make_unique<QTemporaryDir>();
+    QVERIFY(sandbox->isValid());
+    runtimeDir = sandbox->filePath("runtime");
+    QVERIFY(QDir().mkpath(runtimeDir));
+    QFile::setPermissions(runtimeDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void TestStartup::startupLinesInOrder()
+{
+    const QString tmpdir = sandbox->filePath("tmp");
+    QVERIFY(QDir().mkpath(tmpdir));
+
+    const Run run = runTool({}, tmpdir, runtimeDir);
+    QCOMPARE(run.exitCode, 0);
+
+    const QString debugWord = VELMORA_DEBUG_BUILD ? "defined" : "not defined";
+    const QStringList expected{
+        "Initial value of 'simulator::use'=false, isSet('-s')=false, isSet('-S')=false",
+        "Compiled for platform (OS): Linux with 'DEBUG' " + debugWord,
+        "Extracted  \"firmware.dfu\"",
+        "Extracted  \"firmware.bin\"",
+        "Extracted  \"dfu-util.exe\"",
+        "Changing file permissions to make it executable: \"" + tmpdir + "/upgrade_",
+        "Start  \"" + tmpdir + "/upgrade_",
+    };
+    int at = 0;
+    for (const QString &prefix : expected) {
+        at = findLine(run.lines, prefix, at);
+        QVERIFY2(at >= 0, qPrintable("missing in order: " + prefix + "\n" + run.lines.join('\n')));
+    }
+    // The Start line names the unpacked tool, the same file as the permission line.
+    const QString permissionLine = run.lines[findLine(run.lines, "Changing file permissions")];
+    const QString toolPath = permissionLine.section('"', 1, 1);
+    QVERIFY(toolPath.endsWith("/dfu-util.exe"));
+    QCOMPARE(run.lines[at], "Start  \"" + toolPath + "\" (\"-V\")");
+
+    // The working directory is gone after a normal exit.
+    QVERIFY(QDir(tmpdir).entryList({"upgrade_*"}, QDir::AllEntries).isEmpty());
+}
+
+void TestStartup::unknownOptionsFail_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("-h") << "-h" << "h";
+    QTest::newRow("--help") << "--help" << "help";
+    QTest::newRow("-x") << "-x" << "x";
+    QTest::newRow("--version") << "--version" << "version";
+    QTest::newRow("-s -q") << "-q" << "q";
+}
+
+void TestStartup::unknownOptionsFail()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, name);
+    const QString tmpdir = sandbox->filePath("tmp");
+    QVERIFY(QDir().mkpath(tmpdir));
+
+    const Run run = runTool({"-s", option}, tmpdir, runtimeDir);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(findLine(run.lines, QString("velmora-upgrade: Unknown option '%1'.").arg(name)) >= 0,
+             qPrintable(run.lines.join('\n')));
+    QCOMPARE(findLine(run.lines, "Extracted"), -1);
+    QCOMPARE(findLine(run.lines, "Initial value"), -1);
+}
+
+void TestStartup::unwritableTemporaryLocation()
+{
+    // A directory nobody can create anything in, root included.
+    QString tmpdir = "/proc";
+    if (getuid() != 0) {
+        tmpdir = sandbox->filePath("read-only");
+        QVERIFY(QDir().mkpath(tmpdir));
+        QVERIFY(QFile::setPermissions(tmpdir, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    }
+    const QStringList rootBefore = rootUpgradeEntries();
+
+    const Run run = runTool({}, tmpdir, runtimeDir);
+    QCOMPARE(run.exitCode, 0); // the tool still starts
+    QVERIFY2(findLine(run.lines, "Failed to create temporary directory:") >= 0, qPrintable(run.lines.join('\n')));
+    QVERIFY(run.lines[findLine(run.lines, "Failed to create")].contains("no device command will run"));
+    QCOMPARE(findLine(run.lines, "Extracted"), -1);
+    QCOMPARE(findLine(run.lines, "Start "), -1);
+    QVERIFY(findLine(run.lines, "Not starting \"dfu-util\" (\"-V\")") >= 0);
+    QCOMPARE(rootUpgradeEntries(), rootBefore);
+}
+
+void TestStartup::missingTemporaryLocation()
+{
+    const QString tmpdir = sandbox->filePath("does-not-exist");
+    const QStringList rootBefore = rootUpgradeEntries();
+
+    const Run run = runTool({}, tmpdir, runtimeDir);
+    QCOMPARE(run.exitCode, 0);
+    const int warning = findLine(run.lines, "The temporary-files location \"" + tmpdir + "\" does not exist");
+    QVERIFY2(warning >= 0, qPrintable(run.lines.join('\n')));
+    const int permission = findLine(run.lines, "Changing file permissions to make it executable: \"/tmp/upgrade_");
+    QVERIFY(permission > warning);
+    QVERIFY(findLine(run.lines, "Start  \"/tmp/upgrade_") > permission);
+    QCOMPARE(rootUpgradeEntries(), rootBefore);
+    // The fallback directory is removed at exit like any other.
+    const QString workDir = QFileInfo(run.lines[permission].section('"', 1, 1)).path();
+    QVERIFY(!QFileInfo::exists(workDir));
+}
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"

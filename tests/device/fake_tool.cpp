@@ -1,0 +1,64 @@
+// A scriptable stand-in for dfu-util. Its arguments are read in order:
+//   --out TEXT       write TEXT to standard output at once (unbuffered)
+//   --out-nul        write "before", a NUL byte and "after" to standard output
+//   --err TEXT       write TEXT to standard error
+//   --sleep MS       sleep
+//   --args-to FILE   write every argument, each followed by a NUL byte, to FILE
+//   --crash          die by a signal
+//   --exit N         exit code at the end (default 0)
+// Anything else is ignored, so callers can append their own arguments.
+
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include <time.h>
+#include <unistd.h>
+
+namespace {
+void writeAll(int fd, const char *data, size_t size)
+{
+    while (size > 0) {
+        const ssize_t written = write(fd, data, size);
+        if (written <= 0)
+            return;
+        data += written;
+        size -= size_t(written);
+    }
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    int exitCode = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--out" && hasValue) {
+            writeAll(1, argv[i + 1], std::strlen(argv[i + 1]));
+            ++i;
+        } else if (arg == "--out-nul") {
+            writeAll(1, "before\0after", 12);
+        } else if (arg == "--err" && hasValue) {
+            writeAll(2, argv[i + 1], std::strlen(argv[i + 1]));
+            ++i;
+        } else if (arg == "--sleep" && hasValue) {
+            const long ms = std::atol(argv[++i]);
+            timespec delay{ms / 1000, (ms % 1000) * 1000000L};
+            nanosleep(&delay, nullptr);
+        } else if (arg == "--args-to" && hasValue) {
+            std::ofstream file(argv[i + 1], std::ios::binary);
+            for (int j = 1; j < argc; ++j)
+                file.write(argv[j], std::streamsize(std::strlen(argv[j]) + 1));
+            ++i;
+        } else if (arg == "--crash") {
+            std::signal(SIGSEGV, SIG_DFL);
+            std::raise(SIGKILL);
+        } else if (arg == "--exit" && hasValue) {
+            exitCode = std::atoi(argv[++i]);
+        }
+    }
+    return exitCode;
+}
