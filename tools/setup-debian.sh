@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build and the tests need, when missing.
+# As root it runs apt-get itself; otherwise it prints the exact command and fails.
+set -euo pipefail
+
+packages=(
+  cmake g++ make            # toolchain
+  qtbase5-dev               # Qt 5.15 Core, Gui, Widgets, Test, moc and rcc
+  dfu-util                  # the program embedded into the tool; dfu-suffix checks our DfuSe file
+  fonts-texgyre             # TeX Gyre Heros, the window font
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing Debian packages. Install them as root with:" >&2
+  echo "  apt-get install -y --no-install-recommends ${missing[*]}" >&2
+  exit 1
+fi
+echo "Installing ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends "${missing[@]}"
