@@ -33,6 +33,15 @@ QString quoted(const QStringList &list)
     return text;
 }
 
+// A copy of the stand-in tool under another name, as the runner would find it.
+bool installFake(const QString &dir, const QString &name)
+{
+    const QString path = dir + '/' + name;
+    QFile::remove(path);
+    return QDir().mkpath(dir) && QFile::copy(fake, path)
+           && QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeUser);
+}
+
 QString quoted(const QString &string)
 {
     QString text;
@@ -188,11 +197,8 @@ void TestToolRunner::slowChildIsWaitedFor()
 void TestToolRunner::toolDirectoryStartsTheUnpackedFile()
 {
     const QString dir = scratch.filePath("unpacked");
-    QVERIFY(QDir().mkpath(dir));
     const QString unpacked = dir + "/dfu-util.exe";
-    QFile::remove(unpacked);
-    QVERIFY(QFile::copy(fake, unpacked));
-    QVERIFY(QFile::setPermissions(unpacked, QFile::permissions(unpacked) | QFileDevice::ExeUser));
+    QVERIFY(installFake(dir, "dfu-util.exe"));
 
     commandTable()[Version] = {"dfu-util", {"--out", "from the tool directory"}};
     setToolDirectory(dir);
@@ -209,11 +215,7 @@ void TestToolRunner::toolDirectoryStartsTheUnpackedFile()
 void TestToolRunner::bareNameGoesThroughSearchPath()
 {
     const QString dir = scratch.filePath("bin");
-    QVERIFY(QDir().mkpath(dir));
-    const QString onPath = dir + "/velmora-test-tool";
-    QFile::remove(onPath);
-    QVERIFY(QFile::copy(fake, onPath));
-    QVERIFY(QFile::setPermissions(onPath, QFile::permissions(onPath) | QFileDevice::ExeUser));
+    QVERIFY(installFake(dir, "velmora-test-tool"));
     const QByteArray savedPath = qgetenv("PATH");
     qputenv("PATH", dir.toLocal8Bit() + ":" + savedPath);
 
