@@ -3,6 +3,8 @@
 #include "options.h"
 #include "payload.h"
 #include "platform.h"
+#include "dfucommands.h"
+#include "fwinfo.h"
 #include "toolrunner.h"
 
 #include <QApplication>
@@ -23,5 +25,6 @@ void startUp(QApplication &application)
     extractResources({FirmwareDfuFile, FirmwareBinFile, DfuUtilFile}, true);
     markExecutable(toolPath());
 
-    runTool(Version);
+    runExecutionTest();
+    qInfo().noquote() << "Desired (embedded)" << desiredFwInfo();
 }

@@ -6,12 +6,16 @@
 //   --args-to FILE   write every argument, each followed by a NUL byte, to FILE
 //   --crash          die by a signal
 //   --exit N         exit code at the end (default 0)
+//   --upload-from F  at the end, act like dfu-util -U: copy at most the length of
+//                    "-s ADDRESS:LENGTH" bytes of F to the file after "-U"
+//                    (all of F when no length is given)
 // Anything else is ignored, so callers can append their own arguments.
 
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include <time.h>
@@ -30,9 +34,32 @@ void writeAll(int fd, const char *data, size_t size)
 }
 } // namespace
 
+void upload(const char *source, int argc, char *argv[])
+{
+    long length = -1;
+    const char *destination = nullptr;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "-s") == 0) {
+            const char *colon = std::strchr(argv[i + 1], ':');
+            if (colon)
+                length = std::atol(colon + 1);
+        } else if (std::strcmp(argv[i], "-U") == 0) {
+            destination = argv[i + 1];
+        }
+    }
+    if (!destination)
+        return;
+    std::ifstream in(source, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (length >= 0 && size_t(length) < bytes.size())
+        bytes.resize(size_t(length));
+    std::ofstream(destination, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
 int main(int argc, char *argv[])
 {
     int exitCode = 0;
+    const char *uploadSource = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -58,7 +85,11 @@ int main(int argc, char *argv[])
             std::raise(SIGKILL);
         } else if (arg == "--exit" && hasValue) {
             exitCode = std::atoi(argv[++i]);
+        } else if (arg == "--upload-from" && hasValue) {
+            uploadSource = argv[++i];
         }
     }
+    if (uploadSource)
+        upload(uploadSource, argc, argv);
     return exitCode;
 }

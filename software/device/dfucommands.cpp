@@ -1,0 +1,113 @@
+#include "dfucommands.h"
+
+#include "payload.h"
+#include "platform.h"
+#include "toolrunner.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QRegularExpression>
+
+const QString expectedVersionBanner = QStringLiteral(
+    "dfu-util 0.9\n"
+    "\n"
+    "Copyright 2005-2009 Weston Schmidt, Harald Welte and OpenMoko Inc.\n"
+    "Copyright 2010-2016 Tormod Volden and Stefan Schmidt\n"
+    "This program is Free Software and has ABSOLUTELY NO WARRANTY\n"
+    "Please report bugs to http://sourceforge.net/p/dfu-util/tickets/\n"
+    "\n");
+
+DeviceListing parseDeviceList(const QString &output)
+{
+    static const QRegularExpression stm32Bootloader(QStringLiteral("^Found DFU: \\[0483:df11\\] ver=2200"));
+    static const QRegularExpression serialPattern(QStringLiteral("serial=\"([0-9a-fA-F]+)\""));
+
+    DeviceListing listing;
+    int lines = 0;
+    for (const QString &line : output.split('\n')) {
+        if (!stm32Bootloader.match(line).hasMatch())
+            continue;
+        const QRegularExpressionMatch serial = serialPattern.match(line);
+        if (!serial.hasMatch()) {
+            // A device we cannot read the serial of (no permission, say) is not
+            // one we can talk to safely.
+            qDebug() << line;
+            listing.status = no_dfu_device;
+            return listing;
+        }
+        ++lines;
+        // One device lists one line per alternate setting, all with its serial.
+        if (listing.serials.isEmpty() || listing.serials.last() != serial.captured(1))
+            listing.serials << serial.captured(1);
+    }
+    if (listing.serials.size() == 1)
+        listing.status = lines == 4 ? one_dfu_device : invalid_dfu_device;
+    else if (listing.serials.size() > 1)
+        listing.status = multiple_dfu_devices;
+    return listing;
+}
+
+DeviceList listDevices()
+{
+    const ToolResult result = runTool(List);
+    DeviceList list;
+    if (result.exitCode != 0)
+        return list;
+    const DeviceListing listing = parseDeviceList(result.output);
+    list.error = listing.status == one_dfu_device ? 0 : 1;
+    list.serials = listing.serials;
+    return list;
+}
+
+bool runExecutionTest()
+{
+    const ToolResult result = runTool(Version);
+    QString output = result.output;
+    if (isWindows(buildPlatform()))
+        removeAll(output, '\r');
+    const bool matches = output == expectedVersionBanner;
+    qInfo() << "Result of execution test: status was" << (result.exitCode == 0 ? "ok" : "bad")
+            << "and output:" << (matches ? QStringLiteral("as expected") : output);
+    return result.exitCode == 0 && matches;
+}
+
+int downloadFirmware(const QString &firmwarePath)
+{
+    return runTool(DownloadFw, {firmwarePath}).exitCode;
+}
+
+int uploadFirmware(const QString &path, qint32 length)
+{
+    removeFileIfPresent(path);
+    return runTool(UploadFw, {"-s", QStringLiteral("0x08000000:%1").arg(length), "-U", path}).exitCode;
+}
+
+bool uploadAndVerify(const QString &referencePath, const QString &uploadPath)
+{
+    const qint32 size = fileSize(referencePath);
+    if (size <= 0)
+        return false;
+    if (uploadFirmware(uploadPath, size) != 0)
+        return false;
+    return filesEqual(referencePath, uploadPath);
+}
+
+qint32 fileSize(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    return qint32(qMin<qint64>(file.size(), std::numeric_limits<qint32>::max()));
+}
+
+bool filesEqual(const QString &first, const QString &second)
+{
+    const qint32 size = fileSize(first);
+    if (size <= 0 || size != fileSize(second))
+        return false;
+    QFile a(first);
+    QFile b(second);
+    if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly))
+        return false;
+    return a.readAll() == b.readAll();
+}

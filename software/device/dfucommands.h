@@ -1,0 +1,48 @@
+// What the tool asks of dfu-util: the device listing and its rules, the
+// start-up execution test, writing the firmware, and reading it back to
+// compare it with the reference image.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+enum DfuDeviceStatus : int {
+    no_dfu_device = 0,        // no matching line, or one without a readable serial
+    one_dfu_device = 1,       // one serial and exactly four matching lines
+    invalid_dfu_device = 2,   // one serial, another number of lines
+    multiple_dfu_devices = 3, // more than one serial entry
+};
+
+struct DeviceListing {
+    DfuDeviceStatus status = no_dfu_device;
+    QStringList serials; // in output order
+};
+
+struct DeviceList {
+    int error = 1; // 0 only when dfu-util succeeded and showed one valid device
+    QStringList serials;
+};
+
+// The banner dfu-util 0.9 prints for -V (261 characters).
+extern const QString expectedVersionBanner;
+
+DeviceListing parseDeviceList(const QString &output);
+DeviceList listDevices();
+
+// Runs dfu-util -V once and logs whether it printed the expected banner.
+bool runExecutionTest();
+
+// Writes the file to flash and makes the device leave DFU mode; the exit code.
+int downloadFirmware(const QString &firmwarePath);
+
+// Reads length bytes of flash into the file (removed first); the exit code.
+int uploadFirmware(const QString &path, qint32 length);
+
+// True only when the flash holds exactly the reference file's bytes.
+bool uploadAndVerify(const QString &referencePath, const QString &uploadPath);
+
+// The size in bytes, or -1 when the file cannot be opened for reading.
+qint32 fileSize(const QString &path);
+
+// True when both files have the same positive size and the same bytes.
+bool filesEqual(const QString &first, const QString &second);

@@ -1,0 +1,104 @@
+#include "deviceinfo.h"
+
+#include "payload.h"
+
+#include <cstdio>
+
+ToolResult readDeviceInfo(DeviceInfo &info)
+{
+    const QString otpPath = tempFilePath(uploadedOtpFileName);
+    removeFileIfPresent(otpPath);
+    ToolResult result = runTool(UploadOtp, {otpPath});
+    if (result.exitCode != 0)
+        return result;
+
+    info.otp = readOtpInfo(otpPath);
+    if (info.otp.blank)
+        qInfo().noquote() << result.output << "OTP is blank.\n";
+    info.valid = true;
+    info.device_type = info.otp.product.type;
+    qInfo() << otpInfoText(info.otp);
+
+    info.fw = readFwInfoFromDevice();
+    if (info.fw.product.type == info.otp.product.type) {
+        info.FW_revision = info.fw.revision;
+        qInfo() << info;
+        qInfo() << info.fw;
+    } else {
+        // Firmware built for another product than the hardware is: its revision
+        // says nothing about this device.
+        result.output += QStringLiteral("FW assumed invalid because of product type mismatch.") + "\nOTP contains"
+                         + productInfoText(info.otp.product) + "\nwhereas FW contains\n" + fwInfoText(info.fw);
+        qInfo().noquote() << result.output;
+        info.fw.valid = false;
+    }
+    return result;
+}
+
+FW_Info readFwInfoFromDevice()
+{
+    const QString path = tempFilePath(uploadedFwInfoFileName);
+    removeFileIfPresent(path);
+    if (runTool(UploadFwInfo, {path}).exitCode != 0)
+        return FW_Info();
+    return readFwInfo(path);
+}
+
+QString deviceInfoText(const DeviceInfo &info)
+{
+    if (!info.valid)
+        return QStringLiteral("DeviceInfo:\nInvalid");
+    return QStringLiteral("DeviceInfo:\n\tDevice type:\t%1\n\tFW_revision:\t%2\n")
+        .arg(QString::number(info.device_type), info.FW_revision);
+}
+
+QDebug operator<<(QDebug debug, const DeviceInfo &info)
+{
+    const QDebugStateSaver saver(debug);
+    debug.noquote() << deviceInfoText(info);
+    return debug;
+}
+
+namespace {
+
+void printTypeCheck(const DeviceInfo &device, quint8 desiredType)
+{
+    std::printf("device_has_valid_type(%i): valid %i, device_type: %i\n", int(desiredType), int(device.valid),
+                int(device.device_type));
+    std::fflush(stdout);
+}
+
+// The device is the product the embedded firmware is for. A desired type that
+// is no product at all (the embedded record could not be read) matches no
+// device, not even one whose OTP is equally unreadable.
+bool isDesiredProduct(const DeviceInfo &device, quint8 desiredType)
+{
+    return device.valid && device.device_type == desiredType && isProductType(desiredType);
+}
+
+} // namespace
+
+bool isOtpBlank(const DeviceInfo &device)
+{
+    return device.otp.blank;
+}
+
+bool isInvalidProduct(const DeviceInfo &device, quint8 desiredType)
+{
+    if (!device.valid)
+        return false;
+    printTypeCheck(device, desiredType);
+    return !isDesiredProduct(device, desiredType);
+}
+
+bool hasDifferingRevision(const DeviceInfo &device, quint8 desiredType, const QString &desiredRevision)
+{
+    printTypeCheck(device, desiredType);
+    return isDesiredProduct(device, desiredType) && device.FW_revision != desiredRevision;
+}
+
+bool hasSameRevision(const DeviceInfo &device, quint8 desiredType, const QString &desiredRevision)
+{
+    printTypeCheck(device, desiredType);
+    return isDesiredProduct(device, desiredType) && device.FW_revision == desiredRevision;
+}

@@ -1,0 +1,320 @@
+#include "dfucommands.h"
+#include "dfutext.h"
+#include "messagecapture.h"
+#include "payload.h"
+#include "toolrunner.h"
+
+#include <QtTest>
+
+namespace {
+const QString fake = QStringLiteral(FAKE_TOOL);
+const QString serialA = "3276356C3236";
+const QString serialB = "206F39A54E42";
+
+// Arguments as the stand-in records them: each followed by a NUL byte.
+QByteArray recorded(const QStringList &arguments)
+{
+    QByteArray bytes;
+    for (const QString &argument : arguments)
+        bytes += argument.toUtf8() + '\0';
+    return bytes;
+}
+} // namespace
+
+class TestDfuCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void commandRows();
+    void parseListing_data();
+    void parseListing();
+    void lineWithoutSerialIsLogged();
+    void listDevices_data();
+    void listDevices();
+    void executionTest_data();
+    void executionTest();
+    void verification_data();
+    void verification();
+    void emptyReferenceRunsNothing();
+    void uploadRemovesStaleFile();
+    void filesEqual_data();
+    void filesEqual();
+
+private:
+    QString write(const QString &name, const QByteArray &bytes);
+    QTemporaryDir scratch;
+    std::map<ToolCommand, ToolCommandEntry> savedTable;
+};
+
+void TestDfuCommands::initTestCase()
+{
+    QVERIFY(scratch.isValid());
+    savedTable = commandTable();
+}
+
+void TestDfuCommands::cleanup()
+{
+    commandTable() = savedTable;
+}
+
+QString TestDfuCommands::write(const QString &name, const QByteArray &bytes)
+{
+    QFile file(scratch.filePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return QString();
+    file.write(bytes);
+    return file.fileName();
+}
+
+void TestDfuCommands::commandRows()
+{
+    const std::map<ToolCommand, QStringList> rows{
+        {Version, {"-V"}},
+        {List, {"-d", "0483", "-l"}},
+        {UploadOtp, {"-d", "0483", "-a", "2", "-s", "0x1FFF7800:512", "-U"}},
+        {UploadFwInfo, {"-d", "0483", "-a", "0", "-s", "0x08000000:2048", "-U"}},
+        {UploadFw, {"-d", "0483", "-a", "0"}},
+        {DownloadFw, {"-d", "0483", "-a", "0", "-s", "0x08000000:leave", "-D"}},
+        {SetupPreparedConfig, {}},
+    };
+    QCOMPARE(savedTable.size(), rows.size());
+    for (const auto &[command, arguments] : rows) {
+        QCOMPARE(savedTable[command].program, QString("dfu-util"));
+        QCOMPARE(savedTable[command].baseArguments, arguments);
+    }
+    QCOMPARE(expectedVersionBanner.size(), 261);
+    QCOMPARE(expectedVersionBanner.count('\n'), 7);
+    QCOMPARE(expectedVersionBanner, dfutext::banner());
+}
+
+void TestDfuCommands::parseListing_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("serials");
+
+    using namespace dfutext;
+    QTest::newRow("no device") << banner() << int(no_dfu_device) << QStringList{};
+    QTest::newRow("empty output") << QString() << int(no_dfu_device) << QStringList{};
+    QTest::newRow("one device") << banner() + device(serialA) << int(one_dfu_device) << QStringList{serialA};
+    QTest::newRow("lower-case serial") << device("3276356c3236") << int(one_dfu_device)
+                                       << QStringList{"3276356c3236"};
+    QTest::newRow("carriage-return line ends") << QString(banner() + device(serialA)).replace("\n", "\r\n")
+                                               << int(one_dfu_device) << QStringList{serialA};
+    QTest::newRow("three lines") << listingLine(serialA, 3) + listingLine(serialA, 2) + listingLine(serialA, 0)
+                                 << int(invalid_dfu_device) << QStringList{serialA};
+    QTest::newRow("five lines") << device(serialA) + listingLine(serialA, 0) << int(invalid_dfu_device)
+                                << QStringList{serialA};
+    QTest::newRow("two devices, one after the other")
+        << banner() + device(serialA) + device(serialB, 6, "1-2") << int(multiple_dfu_devices)
+        << QStringList{serialA, serialB};
+    QString alternating;
+    for (int alt = 0; alt < 2; ++alt)
+        alternating += listingLine(serialA, alt) + listingLine(serialB, alt, 6, "1-2");
+    QTest::newRow("two devices alternating") << alternating << int(multiple_dfu_devices)
+                                             << QStringList{serialA, serialB, serialA, serialB};
+    QTest::newRow("unreadable serial") << listingLine("UNKNOWN", 3) + device(serialA) << int(no_dfu_device)
+                                       << QStringList{};
+    QTest::newRow("bad serial after a good one") << listingLine(serialA, 3) + listingLine("32-76", 2)
+                                                        + listingLine(serialA, 1) + listingLine(serialA, 0)
+                                                 << int(no_dfu_device) << QStringList{serialA};
+    QTest::newRow("empty serial") << listingLine("", 0) << int(no_dfu_device) << QStringList{};
+    QTest::newRow("other vendor ignored") << listingLine("0123456789", 0, 7, "2-1", "1d50:6017") + device(serialA)
+                                          << int(one_dfu_device) << QStringList{serialA};
+    QTest::newRow("other DFU version ignored") << listingLine(serialB, 0, 7, "2-1", "0483:df11", "0200")
+                                                          + device(serialA)
+                                               << int(one_dfu_device) << QStringList{serialA};
+    QTest::newRow("runtime-mode device ignored")
+        << QString(listingLine(serialB, 0)).replace("Found DFU", "Found Runtime") + device(serialA)
+        << int(one_dfu_device) << QStringList{serialA};
+    QTest::newRow("line not at its start") << " " + listingLine(serialA, 0) << int(no_dfu_device) << QStringList{};
+}
+
+void TestDfuCommands::parseListing()
+{
+    QFETCH(QString, output);
+    QFETCH(int, status);
+    QFETCH(QStringList, serials);
+    const DeviceListing listing = parseDeviceList(output);
+    QCOMPARE(int(listing.status), status);
+    QCOMPARE(listing.serials, serials);
+}
+
+void TestDfuCommands::lineWithoutSerialIsLogged()
+{
+    const QString line = dfutext::listingLine("UNKNOWN", 0).chopped(1);
+    MessageCapture capture;
+    parseDeviceList(line + "\n");
+    QString quoted;
+    QDebug(&quoted).nospace() << line;
+    QCOMPARE(capture.texts(), QStringList{quoted});
+    QCOMPARE(capture.messages().first().type, QtDebugMsg);
+}
+
+void TestDfuCommands::listDevices_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QStringList>("serials");
+
+    QTest::newRow("one device") << dfutext::banner() + dfutext::device(serialA) << 0 << 0 << QStringList{serialA};
+    QTest::newRow("no device") << dfutext::banner() << 0 << 1 << QStringList{};
+    QTest::newRow("two devices") << dfutext::device(serialA) + dfutext::device(serialB, 6) << 0 << 1
+                                 << QStringList{serialA, serialB};
+    QTest::newRow("three lines") << dfutext::device(serialA).section('\n', 1) << 0 << 1 << QStringList{serialA};
+    QTest::newRow("tool failed with a device listed") << dfutext::device(serialA) << 74 << 1 << QStringList{};
+}
+
+void TestDfuCommands::listDevices()
+{
+    QFETCH(QString, output);
+    QFETCH(int, exitCode);
+    QFETCH(int, error);
+    QFETCH(QStringList, serials);
+    const QString record = scratch.filePath("list-arguments");
+    commandTable()[List] = {fake, QStringList{"--out", output, "--exit", QString::number(exitCode), "--args-to",
+                                              record} + savedTable[List].baseArguments};
+    const DeviceList list = ::listDevices();
+    QCOMPARE(list.error, error);
+    QCOMPARE(list.serials, serials);
+    QFile file(record);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().endsWith(recorded({"-d", "0483", "-l"})));
+}
+
+void TestDfuCommands::executionTest_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QString>("line");
+
+    const QString banner011 = QString(dfutext::banner())
+                                  .replace("0.9", "0.11")
+                                  .replace("2010-2016", "2010-2021");
+    QTest::newRow("dfu-util 0.9") << dfutext::banner() << 0 << true
+                                  << "Result of execution test: status was ok and output: \"as expected\"";
+    QTest::newRow("dfu-util 0.11") << banner011 << 0 << false
+                                   << "Result of execution test: status was ok and output: \"dfu-util 0.11\\n\\n"
+                                      "Copyright 2005-2009 Weston Schmidt, Harald Welte and OpenMoko Inc.\\n"
+                                      "Copyright 2010-2021 Tormod Volden and Stefan Schmidt\\n"
+                                      "This program is Free Software and has ABSOLUTELY NO WARRANTY\\n"
+                                      "Please report bugs to http://sourceforge.net/p/dfu-util/tickets/\\n\\n\"";
+    QTest::newRow("right banner, failing exit code") << dfutext::banner() << 1 << false
+                                                     << "Result of execution test: status was bad and output: "
+                                                        "\"as expected\"";
+    QTest::newRow("CR LF banner (kept on Linux)")
+        << QString(dfutext::banner()).replace("\n", "\r\n") << 0 << false
+        << "Result of execution test: status was ok and output: \"" + QString(dfutext::banner())
+                                                                        .replace("\n", "\\r\\n")
+               + "\"";
+    QTest::newRow("nothing printed") << QString() << 0 << false
+                                     << "Result of execution test: status was ok and output: \"\"";
+}
+
+void TestDfuCommands::executionTest()
+{
+    QFETCH(QString, output);
+    QFETCH(int, exitCode);
+    QFETCH(bool, result);
+    QFETCH(QString, line);
+    commandTable()[Version] = {fake, {"--out", output, "--exit", QString::number(exitCode)}};
+    MessageCapture capture;
+    QCOMPARE(runExecutionTest(), result);
+    QCOMPARE(capture.texts().last(), line);
+}
+
+void TestDfuCommands::verification_data()
+{
+    QTest::addColumn<QByteArray>("flash");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("equal");
+
+    QByteArray reference(91136, '\0');
+    for (int i = 0; i < reference.size(); ++i)
+        reference[i] = char((i * 7 + i / 251) & 0xFF);
+    QByteArray oneByte = reference;
+    oneByte[40000] = char(oneByte[40000] ^ 0x10);
+
+    QTest::newRow("same bytes") << reference << 0 << true;
+    QTest::newRow("flash longer than the image") << reference + QByteArray(4096, char(0xFF)) << 0 << true;
+    QTest::newRow("one differing byte") << oneByte << 0 << false;
+    QTest::newRow("short read") << reference.left(65536) << 0 << false;
+    QTest::newRow("read-back fails") << reference << 74 << false;
+    QTest::newRow("erased flash") << QByteArray(reference.size(), char(0xFF)) << 0 << false;
+}
+
+void TestDfuCommands::verification()
+{
+    QFETCH(QByteArray, flash);
+    QFETCH(int, exitCode);
+    QFETCH(bool, equal);
+
+    QByteArray reference(91136, '\0');
+    for (int i = 0; i < reference.size(); ++i)
+        reference[i] = char((i * 7 + i / 251) & 0xFF);
+    const QString referencePath = write("firmware.bin", reference);
+    const QString uploadPath = scratch.filePath("uploaded_FW.bin");
+    const QString record = scratch.filePath("upload-arguments");
+    commandTable()[UploadFw] = {fake, QStringList{"--upload-from", write("flash.bin", flash), "--exit",
+                                                  QString::number(exitCode), "--args-to", record}
+                                          + savedTable[UploadFw].baseArguments};
+
+    QCOMPARE(uploadAndVerify(referencePath, uploadPath), equal);
+
+    QFile file(record);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().endsWith(recorded({"-d", "0483", "-a", "0", "-s", "0x08000000:91136", "-U", uploadPath})));
+}
+
+void TestDfuCommands::emptyReferenceRunsNothing()
+{
+    const QString record = scratch.filePath("not-run");
+    QFile::remove(record);
+    commandTable()[UploadFw] = {fake, {"--args-to", record}};
+    QVERIFY(!uploadAndVerify(write("empty.bin", QByteArray()), scratch.filePath("up.bin")));
+    QVERIFY(!uploadAndVerify(scratch.filePath("missing.bin"), scratch.filePath("up.bin")));
+    QVERIFY(!QFile::exists(record));
+}
+
+void TestDfuCommands::uploadRemovesStaleFile()
+{
+    // A tool that succeeds without writing: the stale file must not be compared.
+    const QByteArray reference("same content");
+    const QString referencePath = write("reference.bin", reference);
+    const QString uploadPath = write("stale-upload.bin", reference);
+    commandTable()[UploadFw] = {fake, {"--exit", "0"}};
+    QVERIFY(!uploadAndVerify(referencePath, uploadPath));
+    QVERIFY(!QFile::exists(uploadPath));
+
+    commandTable()[DownloadFw] = {fake, {"--exit", "74"}};
+    QCOMPARE(downloadFirmware(referencePath), 74);
+}
+
+void TestDfuCommands::filesEqual_data()
+{
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("second");
+    QTest::addColumn<bool>("equal");
+    QTest::newRow("equal") << QByteArray("abc") << QByteArray("abc") << true;
+    QTest::newRow("both empty") << QByteArray() << QByteArray() << false;
+    QTest::newRow("differ") << QByteArray("abc") << QByteArray("abd") << false;
+    QTest::newRow("prefix") << QByteArray("abc") << QByteArray("abcd") << false;
+}
+
+void TestDfuCommands::filesEqual()
+{
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, second);
+    QFETCH(bool, equal);
+    QCOMPARE(::filesEqual(write("a", first), write("b", second)), equal);
+    QCOMPARE(fileSize(scratch.filePath("a")), first.size());
+    QCOMPARE(fileSize(scratch.filePath("missing")), -1);
+    QVERIFY(!::filesEqual(scratch.filePath("a"), scratch.filePath("missing")));
+}
+
+QTEST_GUILESS_MAIN(TestDfuCommands)
+#include "tst_dfucommands.moc"

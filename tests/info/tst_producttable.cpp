@@ -1,0 +1,92 @@
+#include "producttable.h"
+
+#include <QtTest>
+
+class TestProductTable : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lookups_data();
+    void lookups();
+    void identityText_data();
+    void identityText();
+    void defaultIdentity();
+};
+
+void TestProductTable::lookups_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("normalised");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("displayName");
+    QTest::addColumn<bool>("product");
+
+    QTest::newRow("30") << 30 << 30 << "KEST" << "T30" << "Velmora T30" << true;
+    QTest::newRow("36") << 36 << 36 << "LUNE" << "T4" << "Velmora T4" << true;
+    QTest::newRow("43") << 43 << 43 << "BORA" << "Q5" << "Q5 Link" << true;
+    QTest::newRow("140") << 140 << 140 << "CLDR" << "R20 or R20S" << "Velmora R20S & R20 series" << true;
+    QTest::newRow("3") << 3 << 3 << "HLCN" << "Kappa-7" << "Kappa-7 Link" << true;
+    QTest::newRow("0 invalid") << 0 << 0 << "invalid" << "N/A" << "N/A" << false;
+    QTest::newRow("255 undefined") << 255 << 255 << "undefined" << "?" << "?" << false;
+    QTest::newRow("254 unknown") << 254 << 254 << "unknown" << "unknown" << "unknown" << false;
+    QTest::newRow("7 not a row") << 7 << 254 << "impossible type" << "" << "" << false;
+    QTest::newRow("35 not a row") << 35 << 254 << "impossible type" << "" << "" << false;
+    QTest::newRow("256 outside a byte") << 256 << 254 << "impossible type" << "" << "" << false;
+}
+
+void TestProductTable::lookups()
+{
+    QFETCH(int, number);
+    QFETCH(int, normalised);
+    QFETCH(QString, code);
+    QFETCH(QString, model);
+    QFETCH(QString, displayName);
+    QFETCH(bool, product);
+    QCOMPARE(normalisedType(number), normalised);
+    QCOMPARE(productCode(number), code);
+    QCOMPARE(productModel(number), model);
+    QCOMPARE(productDisplayName(number), displayName);
+    QCOMPARE(isProductType(number), product);
+}
+
+void TestProductTable::identityText_data()
+{
+    QTest::addColumn<quint32>("word");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("rawType");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("T30") << 0xFFFFFF1Eu << 30 << 30 << "ProductInfo: KEST (30)";
+    QTest::newRow("T30 with an extra byte") << 0xFFFF011Eu << 30 << 30 << "ProductInfo: KEST (30) [1e 01 ff ff]";
+    QTest::newRow("all zero") << 0x00000000u << 0 << 0 << "ProductInfo: invalid (0) [00 00 00 00]";
+    QTest::newRow("type 7 always bracketed") << 0xFFFFFF07u << 254 << 7 << "ProductInfo: unknown (254) [07 ff ff ff]";
+    QTest::newRow("255 is a row") << 0xFFFFFFFFu << 255 << 255 << "ProductInfo: undefined (255)";
+    QTest::newRow("extra bytes in order") << 0x03020124u << 36 << 36 << "ProductInfo: LUNE (36) [24 01 02 03]";
+    QTest::newRow("254 stored") << 0xFFFFFFFEu << 254 << 254 << "ProductInfo: unknown (254) [fe ff ff ff]";
+}
+
+void TestProductTable::identityText()
+{
+    QFETCH(quint32, word);
+    QFETCH(int, type);
+    QFETCH(int, rawType);
+    QFETCH(QString, text);
+    const ProductInfo info = productInfoFromWord(word);
+    QCOMPARE(int(info.type), type);
+    QCOMPARE(info.raw_type, rawType);
+    QCOMPARE(int(info.extra[0]), int((word >> 8) & 0xFF));
+    QCOMPARE(int(info.extra[2]), int(word >> 24));
+    QCOMPARE(productInfoText(info), text);
+}
+
+void TestProductTable::defaultIdentity()
+{
+    const ProductInfo info;
+    QCOMPARE(int(info.type), 0);
+    QCOMPARE(info.raw_type, 0);
+    QCOMPARE(productInfoText(info), QString("ProductInfo: invalid (0)"));
+}
+
+QTEST_GUILESS_MAIN(TestProductTable)
+#include "tst_producttable.moc"
