@@ -3,6 +3,7 @@
 #include "options.h"
 #include "payload.h"
 #include "platform.h"
+#include "simulator.h"
 #include "dfucommands.h"
 #include "fwinfo.h"
 #include "toolrunner.h"
@@ -15,9 +16,14 @@ void startUp(QApplication &application)
 {
     parseOptions(application);
 
-    // The unpacked dfu-util is started by its full path. (The simulator, which
-    // will take its place with "-s", is not part of this build yet.)
-    setToolDirectory(tempDir().path());
+    if (simulator::use) {
+        qInfo() << "Will use simulator (i.e. option 'use_simulator).";
+        setupSimulator(false);
+    } else {
+        qInfo() << "Will use real device (i.e. no option 'use_simulator'.)";
+        // The unpacked dfu-util is started by its full path.
+        setToolDirectory(tempDir().path());
+    }
 
     qInfo() << "Compiled for platform (OS):" << buildPlatform() << "with 'DEBUG'"
             << (builtWithDebug() ? "defined" : "not defined");

@@ -51,6 +51,7 @@ class TestStartup : public QObject {
 private slots:
     void init();
     void startupLinesInOrder();
+    void simulatorMode();
     void unknownOptionsFail_data();
     void unknownOptionsFail();
     void unwritableTemporaryLocation();
@@ -81,6 +82,7 @@ void TestStartup::startupLinesInOrder()
     const QString debugWord = VELMORA_DEBUG_BUILD ? "defined" : "not defined";
     const QStringList expected{
         "Initial value of 'simulator::use'=false, isSet('-s')=false, isSet('-S')=false",
+        "Will use real device (i.e. no option 'use_simulator'.)",
         "Compiled for platform (OS): Linux with 'DEBUG' " + debugWord,
         "Extracted  \"firmware.dfu\"",
         "Extracted  \"firmware.bin\"",
@@ -107,6 +109,31 @@ void TestStartup::startupLinesInOrder()
 
     // The working directory is gone after a normal exit.
     QVERIFY(QDir(tmpdir).entryList({"upgrade_*"}, QDir::AllEntries).isEmpty());
+}
+
+void TestStartup::simulatorMode()
+{
+    const QString tmpdir = sandbox->filePath("tmp");
+    QVERIFY(QDir().mkpath(tmpdir));
+    qputenv("DFU_UTIL_SIMULATOR_STATE", sandbox->filePath("simulator-state").toLocal8Bit());
+
+    const Run run = runTool({"-s"}, tmpdir, runtimeDir);
+    QCOMPARE(run.exitCode, 0);
+    const QString script = SIMULATOR_DIR "/dfu-util_simulator.sh";
+    const QStringList expected{
+        "Initial value of 'simulator::use'=false, isSet('-s')=true, isSet('-S')=false",
+        "Will use simulator (i.e. option 'use_simulator).",
+        "Extracted  \"dfu-util.exe\"",
+        "Changing file permissions to make it executable: \"" + tmpdir + "/upgrade_",
+        "Start  \"" + script + "\" (\"--dfu-util-command\", \"version\", \"-V\")",
+        "Result of execution test: status was ok and output: \"as expected\"",
+        "Desired (embedded) FW info:",
+    };
+    int at = 0;
+    for (const QString &prefix : expected) {
+        at = findLine(run.lines, prefix, at);
+        QVERIFY2(at >= 0, qPrintable("missing in order: " + prefix + "\n" + run.lines.join('\n')));
+    }
 }
 
 void TestStartup::unknownOptionsFail_data()

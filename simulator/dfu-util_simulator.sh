@@ -1,0 +1,427 @@
+#!/usr/bin/env bash
+# dfu-util_simulator.sh - stands in for dfu-util 0.9 and a Velmora device in the
+# STM32F4 boot loader (DfuSe), so that velmora-upgrade can run without hardware.
+#
+#   dfu-util_simulator.sh --dfu-util-command SUB [--fast-progress] [dfu-util arguments]
+#
+# SUB is one of version, list, upload_OTP, upload_FW, download_FW and
+# setup_prepared_config NAME. The output, the files written and the exit codes
+# are those of dfu-util 0.9 for the same command line; the timing is that of a
+# real device over full-speed USB unless --fast-progress is given.
+#
+# The simulated device lives in a state directory: $DFU_UTIL_SIMULATOR_STATE,
+# or ~/.local/state/velmora-dfu-util-simulator. "current" in it links to the
+# configuration in force; every change replaces a whole file or that link by a
+# rename, so an interrupted command never leaves half-written state.
+#
+# setup_prepared_config builds its OTP blocks and firmware images with
+# velmora-imagegen ($VELMORA_IMAGEGEN, the PATH, or the build/ folder beside
+# this one) from the tool's firmware description
+# ($DFU_UTIL_SIMULATOR_FIRMWARE_DESCRIPTION or ../software/resources/).
+# $DFU_UTIL_SIMULATOR_ABSENT_SECONDS (default 4) is how long the device stays
+# away after leaving boot mode before it is back, as if the user had restarted
+# it in boot mode.
+
+set -u
+export LC_ALL=C
+
+script_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+state_dir=${DFU_UTIL_SIMULATOR_STATE:-${XDG_STATE_HOME:-$HOME/.local/state}/velmora-dfu-util-simulator}
+current="$state_dir/current"
+fast=0
+
+# sysexits, as dfu-util uses them
+EX_USAGE=64
+EX_NOINPUT=66
+EX_IOERR=74
+
+prepared_names="upgradable up-to-date blank blank-otp other-product unknown-product firmware-mismatch
+no-device two-devices invalid-device bad-serial otp-read-fails download-fails verify-fails
+unplug-during-download"
+
+serial_a=3276356C3236
+serial_b=206F39A54E42
+
+alt_names=("@Internal Flash  /0x08000000/04*016Kg,01*064Kg,07*128Kg"
+           "@Option Bytes  /0x1FFFC000/01*016 e"
+           "@OTP Memory /0x1FFF7800/01*512 e,01*016 e"
+           "@Device Feature/0xFFFF0000/01*004 e")
+
+banner() {
+  printf 'dfu-util 0.9\n\n'
+  printf 'Copyright 2005-2009 Weston Schmidt, Harald Welte and OpenMoko Inc.\n'
+  printf 'Copyright 2010-2016 Tormod Volden and Stefan Schmidt\n'
+  printf 'This program is Free Software and has ABSOLUTELY NO WARRANTY\n'
+  printf 'Please report bugs to http://sourceforge.net/p/dfu-util/tickets/\n\n'
+}
+
+fail() { # exit code, message: dfu-util's way of giving up
+  printf 'dfu-util: %s\n' "$2" >&2
+  exit "$1"
+}
+
+pause() { # seconds; nothing with --fast-progress
+  [ "$fast" -eq 1 ] || sleep "$1"
+}
+
+now_ms() { date +%s%3N; }
+
+# --- state -------------------------------------------------------------------
+
+declare -A conf=()
+
+# Reads current/device.conf (key=value lines) without executing anything.
+load_config() {
+  conf=([serials]="" [lines]=4 [otp_read]=ok [download]=ok [write]=ok [absent_seconds]=4)
+  [ -f "$current/device.conf" ] || { conf[serials]=""; return; }
+  local key value
+  while IFS='=' read -r key value; do
+    case "$key" in
+      serials|lines|otp_read|download|write|absent_seconds) conf[$key]=$value ;;
+    esac
+  done < "$current/device.conf"
+}
+
+# Replaces a file of the current configuration by a rename.
+replace_file() { # name, then the content on standard input
+  local tmp
+  tmp=$(mktemp "$current/.$1.XXXXXX") || fail $EX_IOERR "simulator state $current cannot be written"
+  cat > "$tmp" && mv -f "$tmp" "$current/$1"
+}
+
+absent_until() {
+  local value=0
+  [ -f "$current/absent_until" ] && read -r value < "$current/absent_until"
+  printf '%s' "${value:-0}"
+}
+
+# The serials the bus shows now: none while the device is away.
+visible_serials() {
+  if [ "$(now_ms)" -lt "$(absent_until)" ]; then
+    printf ''
+  else
+    printf '%s' "${conf[serials]}"
+  fi
+}
+
+leave_for_a_while() {
+  printf '%s\n' $(( $(now_ms) + ${conf[absent_seconds]} * 1000 )) | replace_file absent_until
+}
+
+# --- output ------------------------------------------------------------------
+
+# One line of dfu-util's progress bar, preceded by a carriage return.
+progress() { # description, bytes done, bytes in all
+  local done=$2 total=$3 percent=100 filled=25 bar
+  if [ "$total" -gt 0 ]; then
+    percent=$(( done * 100 / total ))
+    filled=$(( done * 25 / total ))
+  fi
+  bar=$(printf '%*s' "$filled" '' | tr ' ' '=')$(printf '%*s' $(( 25 - filled )) '')
+  printf '\r%s\t[%s] %3d%% %12d bytes' "$1" "$bar" "$percent" "$done"
+}
+
+opening() { # alternate setting
+  printf 'Opening DFU capable USB device...\nID 0483:df11\nRun-time device DFU version 011a\n'
+  printf 'Claiming USB DFU Interface...\nSetting Alternate Setting #%s ...\n' "$1"
+  printf 'Determining device status: state = dfuIDLE, status = 0\ndfuIDLE, continuing\n'
+  printf 'DFU mode device DFU version 011a\nDevice returned transfer size 2048\n'
+  local name=${alt_names[$1]#@}
+  printf 'DfuSe interface name: "%s"\n' "${name%%/*}"
+}
+
+# --- dfu-util's command line ---------------------------------------------------
+
+alt="" address="" length="" upload_file="" download_file="" want_list=0 want_version=0
+
+parse_dfu_arguments() {
+  while [ $# -gt 0 ]; do
+    case "$1" in
+      -d|-a|-s|-U|-D)
+        [ $# -ge 2 ] || fail $EX_USAGE "option requires an argument -- '${1#-}'"
+        case "$1" in
+          -a) alt=$2 ;;
+          -s) address=${2%%:*}; [ "$2" != "$address" ] && length=${2#*:} ;;
+          -U) upload_file=$2 ;;
+          -D) download_file=$2 ;;
+        esac
+        shift 2 ;;
+      -l) want_list=1; shift ;;
+      -V) want_version=1; shift ;;
+      *) fail $EX_USAGE "invalid option -- '$1'" ;;
+    esac
+  done
+}
+
+# dfu-util talks only to a single device in DFU mode.
+require_one_device() {
+  local serials
+  serials=$(visible_serials)
+  [ -n "$serials" ] || fail $EX_IOERR "No DFU capable USB device available"
+  set -- $serials
+  [ $# -eq 1 ] || fail $EX_IOERR "More than one DFU capable USB device found! Try \`--list' and specify the serial number or disconnect all but one device"
+}
+
+# Writes count bytes of a memory image to the upload file, 0xFF past its end
+# (erased flash), with dfu-util's progress.
+upload_from() { # memory file, count, seconds per 2048-byte block
+  local memory=$1 count=$2 block_time=$3 done=0 have=0
+  # dfu-util opens the upload file exclusively; 0.9 fails with EX_IOERR.
+  [ -e "$upload_file" ] && fail $EX_IOERR "Cannot open file $upload_file for writing"
+  [ -f "$memory" ] && have=$(stat -c %s "$memory")
+  {
+    head -c "$count" "$memory" 2>/dev/null
+    if [ "$have" -lt "$count" ]; then head -c $(( count - have )) /dev/zero | tr '\0' '\377'; fi
+  } > "$upload_file" || fail $EX_IOERR "Cannot open file $upload_file for writing"
+  progress Upload 0 "$count"
+  while [ "$done" -lt "$count" ]; do
+    pause "$block_time"
+    done=$(( done + 2048 ))
+    [ "$done" -gt "$count" ] && done=$count
+    progress Upload "$done" "$count"
+  done
+  printf '\nUpload done.\n'
+}
+
+# Erase time of the STM32F4 flash sector that starts at offset, 0 if none does.
+sector_erase_time() {
+  case "$1" in
+    0|16384|32768|49152) echo 0.5 ;;
+    65536) echo 1.1 ;;
+    *) if [ "$1" -ge 131072 ] && [ $(( ($1 - 131072) % 131072 )) -eq 0 ]; then echo 2.6; else echo 0; fi ;;
+  esac
+}
+
+# The first offset past the sectors a write of size bytes erases.
+erased_end() {
+  local size=$1 end=0
+  for boundary in 16384 32768 49152 65536 131072; do
+    end=$boundary
+    [ "$size" -le "$boundary" ] && { echo $end; return; }
+  done
+  echo $(( (size + 131071) / 131072 * 131072 ))
+}
+
+# --- sub-commands ------------------------------------------------------------
+
+cmd_version() {
+  banner
+}
+
+cmd_list() {
+  banner
+  local serials devnum=5 port=1
+  serials=$(visible_serials)
+  for serial in $serials; do
+    local shown=0
+    for a in 3 2 1 0; do
+      [ "$shown" -lt "${conf[lines]}" ] || break
+      printf 'Found DFU: [0483:df11] ver=2200, devnum=%d, cfg=1, intf=0, path="1-%d", alt=%d, name="%s", serial="%s"\n' \
+        "$devnum" "$port" "$a" "${alt_names[$a]}" "$serial"
+      shown=$(( shown + 1 ))
+    done
+    devnum=$(( devnum + 1 )); port=$(( port + 1 ))
+  done
+}
+
+cmd_upload_otp() {
+  [ -n "$upload_file" ] || fail $EX_USAGE "You need to specify one of -D or -U"
+  banner
+  require_one_device
+  printf "dfu-util: Non-valid multiplier ' ', assuming bytes\n" >&2
+  printf "dfu-util: Non-valid multiplier ' ', assuming bytes\n" >&2
+  opening 2
+  if [ "${conf[otp_read]}" = fail ]; then
+    progress Upload 0 "${length:-512}"
+    printf '\n'
+    fail $EX_IOERR "Error during upload"
+  fi
+  upload_from "$current/otp.bin" "${length:-512}" 0.005
+}
+
+cmd_upload_fw() {
+  [ -n "$upload_file" ] || fail $EX_USAGE "You need to specify one of -D or -U"
+  banner
+  require_one_device
+  opening 0
+  # Without a length dfu-util reads until the device sends a short block: the
+  # whole flash. Reads take about 4.5 ms per KiB.
+  upload_from "$current/flash.bin" "${length:-1048576}" 0.009
+}
+
+cmd_download_fw() {
+  [ -n "$download_file" ] || fail $EX_USAGE "You need to specify one of -D or -U"
+  banner
+  [ -r "$download_file" ] || fail $EX_NOINPUT "Cannot open file $download_file for reading"
+  require_one_device
+  printf 'dfu-util: Invalid DFU suffix signature\n' >&2
+  printf 'dfu-util: A valid DFU suffix will be required in a future dfu-util release!!!\n' >&2
+  opening 0
+  local size done=0 block_end stop_at
+  size=$(stat -c %s "$download_file")
+  printf 'Downloading to address = %s, size = %d\n' "${address:-0x08000000}" "$size"
+  progress Download 0 "$size"
+
+  if [ "${conf[download]}" = fail ]; then
+    # The first erase is refused: nothing in flash has changed.
+    pause 0.5
+    printf '\n'
+    fail $EX_IOERR 'Error during special command "ERASE_PAGE" get_status'
+  fi
+
+  stop_at=$size
+  [ "${conf[download]}" = unplug ] && stop_at=$(( size * 2 / 5 / 2048 * 2048 ))
+
+  # Erase and program block by block, as the boot loader does.
+  local image
+  image=$(mktemp "$current/.flash.XXXXXX") || fail $EX_IOERR "simulator state $current cannot be written"
+  # The sectors the image touches are erased; flash beyond them keeps its bytes.
+  local erased
+  erased=$(erased_end "$size")
+  {
+    head -c "$erased" /dev/zero | tr '\0' '\377'
+    [ -f "$current/flash.bin" ] && tail -c +$(( erased + 1 )) "$current/flash.bin"
+  } > "$image"
+  while [ "$done" -lt "$stop_at" ]; do
+    local erase
+    erase=$(sector_erase_time "$done")
+    [ "$erase" != 0 ] && pause "$erase"
+    block_end=$(( done + 2048 ))
+    [ "$block_end" -gt "$size" ] && block_end=$size
+    pause 0.106
+    done=$block_end
+    progress Download "$done" "$size"
+  done
+  dd if="$download_file" of="$image" bs=2048 count=$(( done / 2048 + (done % 2048 > 0) )) conv=notrunc status=none
+
+  if [ "$done" -lt "$size" ]; then
+    # The cable was pulled: a half-written flash, and the device is gone until
+    # it is restarted in boot mode.
+    mv -f "$image" "$current/flash.bin"
+    leave_for_a_while
+    printf '\n'
+    fail $EX_IOERR "Error during download get_status"
+  fi
+
+  if [ "${conf[write]}" = corrupt ]; then
+    # One bit of one byte in the middle of the image does not stick.
+    local offset=$(( size / 2 )) byte
+    byte=$(od -An -tu1 -j "$offset" -N1 "$download_file" | tr -d ' ')
+    printf "\\$(printf '%03o' $(( byte ^ 0x10 )))" | dd of="$image" bs=1 seek="$offset" conv=notrunc status=none
+  fi
+  mv -f "$image" "$current/flash.bin"
+  printf '\nDownload done.\nFile downloaded successfully\nTransitioning to dfuMANIFEST state\n'
+  if [ "$length" = leave ]; then
+    leave_for_a_while
+  fi
+}
+
+find_imagegen() {
+  local candidate
+  for candidate in "${VELMORA_IMAGEGEN:-}" "$(command -v velmora-imagegen 2>/dev/null)" \
+                   "$script_dir/../build/tools/imagegen/velmora-imagegen"; do
+    [ -n "$candidate" ] && [ -x "$candidate" ] && { printf '%s' "$candidate"; return 0; }
+  done
+  return 1
+}
+
+cmd_setup_prepared_config() {
+  local name=${1:-}
+  case " $(echo $prepared_names) " in
+    *" $name "*) ;;
+    *) printf 'dfu-util_simulator: unknown configuration "%s"; the prepared configurations are:\n  %s\n' \
+         "$name" "$(echo $prepared_names)" >&2
+       exit $EX_USAGE ;;
+  esac
+
+  local imagegen description
+  imagegen=$(find_imagegen) || {
+    printf 'dfu-util_simulator: velmora-imagegen not found: set VELMORA_IMAGEGEN or build the project in %s\n' \
+      "$script_dir/../build" >&2
+    exit $EX_NOINPUT
+  }
+  description=${DFU_UTIL_SIMULATOR_FIRMWARE_DESCRIPTION:-$script_dir/../software/resources/firmware-description.json}
+  [ -r "$description" ] || { printf 'dfu-util_simulator: no firmware description at %s\n' "$description" >&2; exit $EX_NOINPUT; }
+
+  mkdir -p "$state_dir" || exit $EX_IOERR
+  local new
+  new=$(mktemp -d "$state_dir/config.XXXXXX") || exit $EX_IOERR
+
+  # Device contents: the T30 the tool is for, with an older build, the build
+  # the tool carries, a T4, and OTP entries with the device's identity.
+  local t30_old=(firmware --description "$description" --revision C2 --seed 3001 --output)
+  local t30_new=(firmware --description "$description" --output)
+  local t4=(firmware --description "$description" --type 36 --name "T4 application" --revision A4 --seed 3601 --output)
+  local otp_t30=(otp --type 30 --data 56454c3030303031 --output)
+  local otp_t4=(otp --type 36 --data 56454c3430303037 --output)
+  local otp_unknown=(otp --type 7 --extra 010203 --data 56454c3030303939 --output)
+  local otp_blank=(otp --blank --output)
+
+  local otp=("${otp_t30[@]}") flash=("${t30_old[@]}")
+  local serials=$serial_a lines=4 otp_read=ok download=ok write=ok
+  case "$name" in
+    up-to-date) flash=("${t30_new[@]}") ;;
+    blank) otp=("${otp_blank[@]}"); flash=() ;;
+    blank-otp) otp=("${otp_blank[@]}") ;;
+    other-product) otp=("${otp_t4[@]}"); flash=("${t4[@]}") ;;
+    unknown-product) otp=("${otp_unknown[@]}") ;;
+    firmware-mismatch) flash=("${t4[@]}") ;;
+    no-device) serials="" ;;
+    two-devices) serials="$serial_a $serial_b" ;;
+    invalid-device) lines=3 ;;
+    bad-serial) serials=UNKNOWN ;;
+    otp-read-fails) otp_read=fail ;;
+    download-fails) download=fail ;;
+    verify-fails) write=corrupt ;;
+    unplug-during-download) download=unplug ;;
+  esac
+
+  "$imagegen" "${otp[@]}" "$new/otp.bin" || { rm -rf "$new"; exit $EX_IOERR; }
+  if [ ${#flash[@]} -gt 0 ]; then
+    "$imagegen" "${flash[@]}" "$new/flash.bin" || { rm -rf "$new"; exit $EX_IOERR; }
+  else
+    : > "$new/flash.bin" # erased: reads as 0xFF
+  fi
+  {
+    printf 'name=%s\nserials=%s\nlines=%s\notp_read=%s\ndownload=%s\nwrite=%s\nabsent_seconds=%s\n' \
+      "$name" "$serials" "$lines" "$otp_read" "$download" "$write" "${DFU_UTIL_SIMULATOR_ABSENT_SECONDS:-4}"
+  } > "$new/device.conf"
+  echo 0 > "$new/absent_until"
+  chmod 755 "$new"
+
+  # Switch to the new configuration in one rename, then drop the old ones.
+  ln -sfn "$(basename "$new")" "$state_dir/.current.new" && mv -Tf "$state_dir/.current.new" "$current" \
+    || { rm -rf "$new"; exit $EX_IOERR; }
+  local old
+  for old in "$state_dir"/config.*; do
+    [ "$old" = "$new" ] || rm -rf "$old"
+  done
+  printf 'Simulated device: %s\n' "$name"
+}
+
+# --- main ----------------------------------------------------------------------
+
+[ "${1:-}" = "--dfu-util-command" ] && [ $# -ge 2 ] \
+  || { printf 'usage: %s --dfu-util-command SUB [--fast-progress] [dfu-util arguments]\n' "$0" >&2; exit $EX_USAGE; }
+sub=$2
+shift 2
+if [ "${1:-}" = "--fast-progress" ]; then
+  fast=1
+  shift
+fi
+
+case "$sub" in
+  setup_prepared_config) cmd_setup_prepared_config "$@"; exit ;;
+esac
+
+parse_dfu_arguments "$@"
+load_config
+case "$sub" in
+  version) cmd_version ;;
+  list) cmd_list ;;
+  upload_OTP) cmd_upload_otp ;;
+  upload_FW) cmd_upload_fw ;;
+  download_FW) cmd_download_fw ;;
+  *) fail $EX_USAGE "unknown simulator command '$sub'" ;;
+esac
+exit 0

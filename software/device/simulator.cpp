@@ -1,0 +1,38 @@
+#include "simulator.h"
+
+#include <QDebug>
+
+QString simulatorPath(const QString &name)
+{
+    static const QString directory = QStringLiteral(VELMORA_SIMULATOR_DIR);
+    return directory + QLatin1Char('/') + name;
+}
+
+void configureSimulatorCommand(ToolCommand command, const QString &subCommand, bool fastProgress)
+{
+    ToolCommandEntry &entry = commandTable()[command];
+    entry.program = simulatorPath(QStringLiteral("dfu-util_simulator.sh"));
+    QStringList arguments{QStringLiteral("--dfu-util-command"), subCommand};
+    if (fastProgress)
+        arguments << QStringLiteral("--fast-progress");
+    entry.baseArguments = arguments + entry.baseArguments;
+}
+
+void setupSimulator(bool fastProgress)
+{
+    configureSimulatorCommand(List, QStringLiteral("list"), fastProgress);
+    configureSimulatorCommand(Version, QStringLiteral("version"), fastProgress);
+    configureSimulatorCommand(UploadOtp, QStringLiteral("upload_OTP"), fastProgress);
+    configureSimulatorCommand(UploadFwInfo, QStringLiteral("upload_FW"), fastProgress);
+    configureSimulatorCommand(UploadFw, QStringLiteral("upload_FW"), fastProgress);
+    configureSimulatorCommand(DownloadFw, QStringLiteral("download_FW"), fastProgress);
+    configureSimulatorCommand(SetupPreparedConfig, QStringLiteral("setup_prepared_config"), fastProgress);
+}
+
+int setupPreparedConfig(const QString &name)
+{
+    const int exitCode = runTool(SetupPreparedConfig, {name}).exitCode;
+    if (exitCode != 0)
+        qInfo() << "Failed to setup simulation config " << name << "with code" << exitCode;
+    return exitCode;
+}

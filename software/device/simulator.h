@@ -1,0 +1,20 @@
+// Simulator mode: every dfu-util command is redirected to the script
+// dfu-util_simulator.sh, which is told which command it stands in for and gets
+// dfu-util's arguments. Nothing else in the tool changes.
+#pragma once
+
+#include "toolrunner.h"
+
+#include <QString>
+
+// The simulator folder chosen when the tool was built, "/" and name.
+QString simulatorPath(const QString &name);
+
+// Redirects one row of the command table to the script.
+void configureSimulatorCommand(ToolCommand command, const QString &subCommand, bool fastProgress);
+
+// Redirects every row.
+void setupSimulator(bool fastProgress);
+
+// Asks the script to set up a prepared device; returns the exit code.
+int setupPreparedConfig(const QString &name);
