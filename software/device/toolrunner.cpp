@@ -3,12 +3,17 @@
 #include "payload.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 
 int toolFirstWaitMs = 30000;
 
 namespace {
+
+constexpr int pollSliceMs = 50; // how often a waiting runner looks at its cancellation
+
+thread_local std::function<bool()> cancellationCheck;
 
 // What the child printed, up to the first NUL byte: dfu-util's text output
 // never holds one, so anything after it is not meant as text.
@@ -41,13 +46,34 @@ ToolResult runTool(ToolCommand command, const QStringList &extraArguments)
     QProcess process;
     process.start(path, arguments, QIODevice::ReadWrite);
 
+    // Wait in short slices, so that a stop request is noticed while dfu-util
+    // runs; after toolFirstWaitMs say once that the child is slow and go on.
     QByteArray earlyOutput;
-    if (!process.waitForFinished(toolFirstWaitMs)) {
+    QElapsedTimer clock;
+    clock.start();
+    bool slowReported = false;
+    auto reportSlow = [&] {
         earlyOutput = process.readAllStandardOutput();
-        qInfo() << "waitForFinished(): Process did not finish in time, exit status:"
-                << process.exitStatus() << "and output:" << decodeOutput(earlyOutput);
+        qInfo() << "waitForFinished(): Process did not finish in time, exit status:" << process.exitStatus()
+                << "and output:" << decodeOutput(earlyOutput);
         qInfo() << "will wait again, forever";
-        process.waitForFinished(-1);
+        slowReported = true;
+    };
+    while (!process.waitForFinished(pollSliceMs)) {
+        if (process.state() == QProcess::NotRunning) {
+            // It never started: the wait cannot succeed.
+            if (!slowReported)
+                reportSlow();
+            break;
+        }
+        if (ToolCancellation::requested()) {
+            qInfo() << "Stop requested: killing" << path << arguments;
+            process.kill();
+            process.waitForFinished(-1);
+            break;
+        }
+        if (!slowReported && clock.elapsed() >= toolFirstWaitMs)
+            reportSlow();
     }
     result.output = decodeOutput(earlyOutput + process.readAllStandardOutput());
 
@@ -64,4 +90,19 @@ ToolResult runTool(ToolCommand command, const QStringList &extraArguments)
         qInfo() << "Exit with" << result.exitCode << "from" << path << arguments << "returned:"
                 << result.output;
     return result;
+}
+
+ToolCancellation::ToolCancellation(std::function<bool()> check) : previous(std::move(cancellationCheck))
+{
+    cancellationCheck = std::move(check);
+}
+
+ToolCancellation::~ToolCancellation()
+{
+    cancellationCheck = std::move(previous);
+}
+
+bool ToolCancellation::requested()
+{
+    return cancellationCheck && cancellationCheck();
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 
 // Key of the command table.
@@ -53,3 +54,21 @@ ToolResult runTool(ToolCommand command, const QStringList &extraArguments = {});
 
 // How long runTool waits before it logs that a child is slow (then it waits on).
 extern int toolFirstWaitMs;
+
+// While an object of this class lives, runTool in the same thread asks the
+// check every few milliseconds whether to give up: a child still running then
+// is killed. The device worker uses it so that stopping never waits for
+// dfu-util.
+class ToolCancellation {
+public:
+    explicit ToolCancellation(std::function<bool()> check);
+    ~ToolCancellation();
+    ToolCancellation(const ToolCancellation &) = delete;
+    ToolCancellation &operator=(const ToolCancellation &) = delete;
+
+    // True when the current thread's check asks to give up.
+    static bool requested();
+
+private:
+    std::function<bool()> previous;
+};

@@ -1,0 +1,216 @@
+#include "sm_a.h"
+
+#include "dfucommands.h"
+
+#include <QDebug>
+
+#include <atomic>
+
+SM_A *sm_A = nullptr;
+
+namespace {
+// The very first scan after program start happens without the idle pause.
+std::atomic<bool> firstScan{true};
+// Repeat flag of the last signal the debug output saw.
+std::atomic<int> lastRepeatFlag{0};
+constexpr unsigned pauseSliceMs = 50;
+} // namespace
+
+SM_A::SM_A(const QString &dfuFilePath, const QString &firmwareFilePath, const QString &uploadedFwFilePath,
+           QObject *parent)
+    : QThread(parent)
+    , dfuFilePath(dfuFilePath)
+    , firmwareFilePath(firmwareFilePath)
+    , uploadedFwFilePath(uploadedFwFilePath)
+{
+    qDebug() << "SM_A created";
+}
+
+SM_A::~SM_A()
+{
+    requestStop();
+    qDebug() << "SM_A: Waiting in dtor";
+    wait();
+}
+
+void SM_A::setRequest(int code)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    request = code;
+}
+
+int SM_A::pendingRequest() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return request;
+}
+
+void SM_A::requestStop()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    stopRequested = true;
+}
+
+bool SM_A::isStopRequested() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return stopRequested;
+}
+
+DeviceInfo SM_A::connectedDevice() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return published;
+}
+
+void SM_A::publish(const DeviceInfo &info)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    published = info;
+}
+
+void SM_A::dropDownloadRequest()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (request != DownloadRequest)
+            return;
+        request = NoRequest;
+    }
+    qInfo() << "SM_A: download request dropped, the device it was made for is gone";
+}
+
+void SM_A::pause(unsigned ms) const
+{
+    for (unsigned slept = 0; slept < ms && !isStopRequested(); slept += pauseSliceMs)
+        QThread::msleep(qMin(pauseSliceMs, ms - slept));
+}
+
+void SM_A::run()
+{
+    // Stopping kills a dfu-util run in progress instead of waiting for it.
+    const ToolCancellation cancellation([this] { return isStopRequested(); });
+
+    enum Step { NewCycle, Scan, Connected, Download, Verify, DeviceError };
+    Step step = NewCycle;
+    for (;;) {
+        switch (step) {
+        case NewCycle: {
+            emit sig_A0_entered();
+            lastSerial.clear();
+            dropDownloadRequest();
+
+            emit sig_A1_entered();
+            if (isStopRequested())
+                return;
+            deviceInfo = DeviceInfo();
+            emit sig_NoDevConn();
+            if (!firstScan.exchange(false))
+                pause(idleScanDelayMs);
+            step = Scan;
+            break;
+        }
+        case Scan: {
+            emit sig_A2_entered();
+            emit sig_scanning();
+            const DeviceList list = listDevices();
+            if (list.error != 0) {
+                step = NewCycle;
+                break;
+            }
+            if (list.serials.first() == lastSerial) {
+                step = Connected;
+                break;
+            }
+            // Another device than the one a download may have been asked for.
+            dropDownloadRequest();
+            emit sig_readingInfo();
+            emit sig_NoDevConn();
+            lastSerial = list.serials.first();
+            const ToolResult result = readDeviceInfo(deviceInfo);
+            if (result.exitCode != 0) {
+                emit sig_DeviceError(result.output);
+                step = DeviceError;
+                break;
+            }
+            publish(deviceInfo);
+            emit sig_DevConn();
+            step = Connected;
+            break;
+        }
+        case Connected: {
+            emit sig_A4_entered();
+            if (isStopRequested())
+                return;
+            pause(connectedPollDelayMs);
+            if (isStopRequested())
+                return; // never start a download or read-back while stopping
+            const int pending = pendingRequest();
+            step = pending == DownloadRequest ? Download : pending == VerifyRequest ? Verify : Scan;
+            break;
+        }
+        case Download:
+            setRequest(NoRequest);
+            emit sig_A5_entered();
+            emit sig_FwDownloading();
+            // The outcome shows when the device is read again: it leaves boot
+            // mode after a good download, and many devices report an error
+            // although the flash was written.
+            downloadFirmware(firmwareFilePath);
+            emit sig_FwDownloaded();
+            step = NewCycle;
+            break;
+        case Verify:
+            setRequest(NoRequest);
+            emit sig_A6_entered();
+            emit sig_FwUploading();
+            if (uploadAndVerify(firmwareFilePath, uploadedFwFilePath)) {
+                qDebug() << "Uploaded FW matches";
+                emit sig_FwUploadedMatches();
+            } else {
+                qDebug() << "Uploaded FW does not match";
+                emit sig_FwUploadedDiffers();
+            }
+            step = Scan;
+            break;
+        case DeviceError: {
+            // Wait until the device that could not be read is replaced or gone.
+            emit sig_A7_entered();
+            emit sig_scanning();
+            for (;;) {
+                pause(connectedPollDelayMs);
+                if (isStopRequested())
+                    return;
+                const DeviceList list = listDevices();
+                if (!(list.error == 0 && list.serials.first() == lastSerial))
+                    break;
+            }
+            step = NewCycle;
+            break;
+        }
+        }
+    }
+}
+
+void SM_A::connectDebugOutput()
+{
+    qInfo() << "SM_A: Adding connections to show debug output (state transitions)";
+    const auto show = [](const char *name, int repeatFlag) {
+        return [name, repeatFlag] {
+            const QString signalName = QString::fromLatin1(name);
+            const bool repeating = signalName == "NoDevConn" || signalName == "scanning";
+            if (!(lastRepeatFlag != 0 && repeating))
+                qDebug() << "SM_A: /sig_" + signalName;
+            lastRepeatFlag = repeatFlag;
+        };
+    };
+    connect(this, &SM_A::sig_NoDevConn, this, show("NoDevConn", 1), Qt::DirectConnection);
+    connect(this, &SM_A::sig_scanning, this, show("scanning", 1), Qt::DirectConnection);
+    connect(this, &SM_A::sig_readingInfo, this, show("readingInfo", 0), Qt::DirectConnection);
+    connect(this, &SM_A::sig_DevConn, this, show("DevConn", 0), Qt::DirectConnection);
+    connect(this, &SM_A::sig_FwDownloading, this, show("FwDownloading", 0), Qt::DirectConnection);
+    connect(this, &SM_A::sig_FwDownloaded, this, show("FwDownloaded", 0), Qt::DirectConnection);
+    connect(this, &SM_A::sig_FwUploading, this, show("FwUploading", 0), Qt::DirectConnection);
+    connect(this, &SM_A::sig_FwUploadedDiffers, this, show("FwUploadedDiffers", 0), Qt::DirectConnection);
+    connect(this, &SM_A::sig_FwUploadedMatches, this, show("FwUploadedMatches", 0), Qt::DirectConnection);
+}

@@ -1,0 +1,63 @@
+// SM_B, the user-facing side of the workflow: turns what the device worker
+// announces into the situations the window shows (no device, upgradable, blank
+// OTP, wrong product, upgrading, verifying, matching, differing) and asks the
+// worker to download or verify.
+#pragma once
+
+#include "deviceinfo.h"
+
+#include <QState>
+#include <QStateMachine>
+
+class SM_A;
+
+class SM_B : public QStateMachine {
+    Q_OBJECT
+
+public:
+    SM_B(SM_A *device, quint8 desiredType, const QString &desiredRevision);
+
+    // Logs every emitted signal and every entered state.
+    void addDebugConnections();
+
+    QState *const B1;
+    QState *const B2;
+    QState *const B3;
+    QState *const B4;
+    QState *const B6;
+    QState *const B7;
+    QState *const B8;
+    QState *const B9;
+
+    // The connected device as this machine took it when it left B1; reset on
+    // entering B1.
+    DeviceInfo deviceInfo;
+
+signals:
+    void sig_UpgradeImpossible();
+    void sig_UpgradePossible();
+    void sig_DifferingRevision();
+    void sig_DoDownload();
+    void sig_UploadingVerifying();
+    void sig_FwMatches();
+    void sig_FwDiffers();
+    void sig_DeviceConnected();
+    void sig_InvalidProduct();
+
+public slots:
+    void do_download();
+
+protected:
+    // Takes the worker's snapshot of the device when its sig_DevConn is handled,
+    // so the guards and B1's exit judge one consistent copy.
+    void beginSelectTransitions(QEvent *event) override;
+
+private:
+    SM_A *const device;
+    const quint8 desiredType;
+    const QString desiredRevision;
+    DeviceInfo arrived; // the device of the sig_DevConn being handled
+};
+
+// The one user-interface state machine, set by start-up.
+extern SM_B *sm_B;
