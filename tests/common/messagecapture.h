@@ -3,11 +3,11 @@
 #pragma once
 
 #include <QList>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+
+#include <mutex>
 
 class MessageCapture {
 public:
@@ -31,7 +31,7 @@ public:
 
     QList<Message> messages() const
     {
-        QMutexLocker lock(&mutex);
+        std::lock_guard<std::mutex> lock(mutex);
         return captured;
     }
     QStringList texts() const
@@ -43,7 +43,7 @@ public:
     }
     void clear()
     {
-        QMutexLocker lock(&mutex);
+        std::lock_guard<std::mutex> lock(mutex);
         captured.clear();
     }
 
@@ -56,12 +56,12 @@ private:
     static void handler(QtMsgType type, const QMessageLogContext &, const QString &text)
     {
         if (MessageCapture *self = current()) {
-            QMutexLocker lock(&self->mutex);
+            std::lock_guard<std::mutex> lock(self->mutex);
             self->captured.append({type, text});
         }
     }
 
     QtMessageHandler previous = nullptr;
-    mutable QMutex mutex;
+    mutable std::mutex mutex; // messages come from worker threads too
     QList<Message> captured;
 };
