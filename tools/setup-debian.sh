@@ -7,7 +7,7 @@ packages=(
   cmake g++ make            # toolchain
   qtbase5-dev               # Qt 5.15 Core, Gui, Widgets, Test, moc and rcc
   dfu-util                  # the program embedded into the tool; dfu-suffix checks our DfuSe file
-  fonts-texgyre             # TeX Gyre Heros, the window font
+  fonts-freefont-otf         # FreeSans, the window font
 )
 
 missing=()

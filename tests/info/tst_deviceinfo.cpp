@@ -6,7 +6,7 @@
 #include "imagegen.h"
 #include "messagecapture.h"
 #include "payload.h"
-#include "stdoutcapture.h"
+#include "outputcapture.h"
 
 #include <QtTest>
 
@@ -184,7 +184,7 @@ void TestDeviceInfo::decisions()
     if (mismatch)
         QVERIFY(!device.fw.valid);
 
-    StdoutCapture out;
+    OutputCapture out;
     QCOMPARE(::outcome(device, quint8(desiredType), desiredRevision), outcome);
     const QByteArray line = QStringLiteral("device_has_valid_type(%1): valid %2, device_type: %3\n")
                                 .arg(desiredType)

@@ -1,0 +1,58 @@
+// The tool's only window: the product picture with the instructions and the
+// status line written on it from the layout file, circles on the pictured
+// buttons, and one slot holding either the install button or the progress bar.
+// It knows nothing of devices; the wiring drives it.
+#pragma once
+
+#include "guisettings.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class InstallButton;
+class ProgressBar;
+class QLabel;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    MainWindow(GuiSettings *settings, QWidget *parent = nullptr);
+
+    // Sizes and places the window at the top centre of the screen, and the
+    // install button and progress bar in their shared slot (the bar hidden).
+    void placeWidgets();
+
+    GuiSettings *settings;
+    QWidget *central;
+    QLabel *statusLabel = nullptr;
+    bool downloadMode = false;
+    double scale = 1.0;
+    InstallButton *installButton = nullptr;
+    ProgressBar *progressBar = nullptr;
+
+signals:
+    void finished();            // Q or Escape
+    void downloadModeChanged(); // after every change request, changed or not
+
+public slots:
+    void enableDownload();
+    void disableDownload();
+    void toggleDownload();
+    void updateDownloadMode();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// Loads the embedded fonts and makes the regular family the application font.
+void setDefaultFont();
+
+// Builds the complete window from the application state; ends the process when
+// the layout lacks the status text.
+MainWindow *createMainWindow(AppState &state, QWidget *parent, bool simulatorMode);
+void createLabels(AppState &state, MainWindow *window, bool simulatorMode);
+void createCircles(const QList<CircleSpec> &circles, MainWindow *window);
+
+// The one main window, set by start-up.
+extern QPointer<MainWindow> mainWindow;

@@ -1,0 +1,53 @@
+#include "progressbar.h"
+
+#include <cmath>
+#include <limits>
+
+ProgressBar::ProgressBar(QWidget *parent) : QProgressBar(parent), timer(new QTimer(this))
+{
+    setRange(0, 100);
+    setStyleSheet("\nQProgressBar {\n    border: 2px solid grey;\n    border-radius: 5px;\n    text-align: center;\n}"
+                  "\n\nQProgressBar::chunk {\n    background-color: rgba(160,240,140,100%);\n    width: 5px;\n}\n");
+    connect(timer, &QTimer::timeout, this, &ProgressBar::increase);
+}
+
+void ProgressBar::startAutoProgress(const QString &format, double seconds)
+{
+    timer->stop();
+    setValue(minimum());
+    setFormat(format);
+    if (seconds >= 0) {
+        const double ms = std::trunc(seconds * 1000);
+        duration = ms > 0 ? int(std::min<double>(ms, std::numeric_limits<int>::max())) : 1;
+    }
+    startAutoProgress();
+}
+
+void ProgressBar::startAutoProgress()
+{
+    range = maximum() - minimum();
+    if (range <= 0)
+        range = 1;
+    setValue(minimum());
+    timer->setInterval(std::max(duration / range, minInterval));
+    timer->setSingleShot(false);
+    timer->start();
+    // A monotonic clock: a run across midnight or a clock change still ends.
+    clock.start();
+    show();
+}
+
+void ProgressBar::increase()
+{
+    setValue(int(double(elapsedMs()) / duration * range));
+    if (elapsedMs() > duration) {
+        timer->stop();
+        setValue(maximum());
+        emit finished();
+    }
+}
+
+qint64 ProgressBar::elapsedMs() const
+{
+    return clock.elapsed();
+}

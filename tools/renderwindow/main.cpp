@@ -1,0 +1,109 @@
+// velmora-render-window: renders the main window, with the log window beside
+// it, to PNG files in its main states: no device, a device that can be
+// upgraded, an upgrade at 40 %, and done. The scale follows the screen; on the
+// offscreen platform set it with QT_FONT_DPI (96 gives 1, 120 gives 1.25).
+//
+//   QT_QPA_PLATFORM=offscreen QT_FONT_DPI=120 velmora-render-window --output DIR [--simulator]
+
+#include "fwinfo.h"
+#include "logwindow.h"
+#include "mainwindow.h"
+#include "producttable.h"
+#include "progressbar.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QLabel>
+#include <QPainter>
+#include <QTextBrowser>
+
+#include <cstdio>
+
+namespace {
+
+// The window and, to its right, the log dialog, as the user sees them.
+QImage besideEachOther(QWidget *window, QWidget *log)
+{
+    const QPixmap left = window->grab();
+    const QPixmap right = log->grab();
+    QImage image(left.width() + right.width(), qMax(left.height(), right.height()), QImage::Format_RGB32);
+    image.fill(QColor("#3c3f41"));
+    QPainter painter(&image);
+    painter.drawPixmap(0, 0, left);
+    painter.drawPixmap(left.width(), 0, right);
+    return image;
+}
+
+QString deviceText(const QString &id, const QString &revision)
+{
+    return app_state.settings.labelText(id).arg(productModel(30), revision);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption output("output", "Folder for the PNG files.", "dir");
+    const QCommandLineOption simulatorMode("simulator", "Render the window in simulator mode.");
+    parser.addOptions({output, simulatorMode});
+    parser.addHelpOption();
+    parser.process(app);
+    const QDir dir(parser.value(output).isEmpty() ? "." : parser.value(output));
+    if (!QDir().mkpath(dir.path())) {
+        std::fprintf(stderr, "velmora-render-window: cannot create %s\n", qPrintable(dir.path()));
+        return 1;
+    }
+
+    setDefaultFont();
+    logWindow = new LogWindow;
+    qInstallMessageHandler(messageHandler);
+    app_state.settings = GuiSettings::fromFile(":resources/settings_GUI.json");
+    app_state.desiredType = 30;
+    app_state.desiredRevision = "C3";
+    mainWindow = createMainWindow(app_state, nullptr, parser.isSet(simulatorMode));
+    mainWindow->setWindowTitle("Velmora Firmware Upgrade Tool");
+    mainWindow->show();
+    logWindow->toggle_visibility(mainWindow);
+
+    struct Shot {
+        const char *name;
+        std::function<void()> arrange;
+    };
+    ProgressBar *bar = mainWindow->progressBar;
+    const Shot shots[] = {
+        {"no-device", [] {}},
+        {"device-connected",
+         [] {
+             mainWindow->statusLabel->setText(deviceText("status_devRev", "C2"));
+             mainWindow->enableDownload();
+         }},
+        {"upgrading-40",
+         [bar] {
+             bar->startAutoProgress("Upgrading firmware", 90.0);
+             bar->stopTimer();
+             bar->setValue(40);
+         }},
+        {"done",
+         [bar] {
+             bar->setValue(bar->maximum());
+             bar->setFormat("Done. Disconnect USB cable.");
+             mainWindow->statusLabel->setText(deviceText("status_devRev", "C3"));
+         }},
+    };
+    bool written = true;
+    for (const Shot &shot : shots) {
+        qInfo() << "Rendering" << shot.name;
+        shot.arrange();
+        QApplication::processEvents();
+        const QString path = dir.filePath(QString("%1.png").arg(shot.name));
+        if (!besideEachOther(mainWindow, logWindow->dialog).save(path)) {
+            std::fprintf(stderr, "velmora-render-window: cannot write %s\n", qPrintable(path));
+            written = false;
+        }
+    }
+    qInstallMessageHandler(nullptr);
+    return written ? 0 : 1;
+}
