@@ -7,8 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    startUp(app);
-    // The window and the device workflow come next; until then the tool ends
-    // after its start-up steps.
-    return 0;
+    if (!startUp(app))
+        return 1;
+    return shutDown(app.exec());
 }

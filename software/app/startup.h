@@ -3,4 +3,9 @@
 
 class QApplication;
 
-void startUp(QApplication &application);
+// Builds and wires everything and starts the workflow; false when the tool
+// cannot work at all (its layout file is unreadable), after saying why.
+bool startUp(QApplication &application);
+
+// Stops the workflow and releases it; gives back its argument.
+int shutDown(int exitCode);

@@ -141,11 +141,20 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
         break;
     case Qt::Key_Q:
     case Qt::Key_Escape:
-        emit finished();
+        if (!confirmFinish || confirmFinish())
+            emit finished();
         break;
     default:
         break;
     }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (confirmFinish && !confirmFinish())
+        event->ignore();
+    else
+        event->accept();
 }
 
 MainWindow *createMainWindow(AppState &state, QWidget *parent, bool simulatorMode)

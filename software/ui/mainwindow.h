@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
+
 class InstallButton;
 class ProgressBar;
 class QLabel;
@@ -30,6 +32,9 @@ public:
     double scale = 1.0;
     InstallButton *installButton = nullptr;
     ProgressBar *progressBar = nullptr;
+    // Asked before Q, Escape or closing the window ends the workflow; the
+    // wiring uses it to protect an upgrade in progress. Unset: always agree.
+    std::function<bool()> confirmFinish;
 
 signals:
     void finished();            // Q or Escape
@@ -43,6 +48,7 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 };
 
 // Loads the embedded fonts and makes the regular family the application font.

@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -11,6 +12,8 @@ struct Run {
     QStringList lines; // standard error, where Qt's default handler writes
 };
 
+// Starts the tool; once it has written the line "Starting sm_A" (its start-up
+// is complete and the workflow runs) it is asked to end, as Ctrl+C would.
 Run runTool(const QStringList &arguments, const QString &tmpdir, const QString &runtimeDir)
 {
     QProcess process;
@@ -21,10 +24,24 @@ Run runTool(const QStringList &arguments, const QString &tmpdir, const QString &
     process.setProcessEnvironment(environment);
     process.start(VELMORA_EXECUTABLE, arguments);
     Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+    QByteArray errors;
+    QElapsedTimer clock;
+    clock.start();
+    while (process.state() != QProcess::NotRunning && clock.elapsed() < 60000) {
+        process.waitForReadyRead(100);
+        errors += process.readAllStandardError();
+        if (errors.contains("\nStarting sm_A\n")) {
+            ::kill(pid_t(process.processId()), SIGTERM);
+            break;
+        }
+    }
+    if (process.state() != QProcess::NotRunning)
+        process.waitForFinished(60000);
+    if (process.state() != QProcess::NotRunning || process.exitStatus() != QProcess::NormalExit)
         return run;
+    errors += process.readAllStandardError();
     run.exitCode = process.exitCode();
-    run.lines = QString::fromLocal8Bit(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    run.lines = QString::fromLocal8Bit(errors).split('\n', Qt::SkipEmptyParts);
     return run;
 }
 
@@ -95,6 +112,10 @@ void TestStartup::startupLinesInOrder()
         "  Type: ProductInfo: KEST (30)",
         "  Name: T30 data logger application",
         "  Rev.: C3",
+        "Starting sm_A",
+        "Termination signal received",
+        "app.exec() returns:  0",
+        "Waiting 2 s before deleting objects",
     };
     int at = 0;
     for (const QString &prefix : expected) {

@@ -1,0 +1,177 @@
+#include "wiring.h"
+
+#include "logwindow.h"
+#include "mainwindow.h"
+#include "producttable.h"
+#include "progressbar.h"
+#include "sm_a.h"
+#include "sm_b.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "installbutton.h"
+
+namespace {
+
+quint8 deviceType()
+{
+    return sm_B->deviceInfo.otp.product.type;
+}
+
+QString statusText(const QString &id)
+{
+    return app_state.settings.labelText(id);
+}
+
+void setStatus(const QString &text)
+{
+    mainWindow->statusLabel->setText(text);
+}
+
+void showDeviceConnected()
+{
+    setStatus(statusText("status_devConn").arg(productModel(deviceType())));
+}
+
+void showDeviceRevision()
+{
+    setStatus(deviceRevisionText());
+}
+
+void showNoDevice()
+{
+    setStatus(statusText("status_noDev"));
+    mainWindow->progressBar->setFormat("This text should not be visible!");
+    mainWindow->progressBar->hide();
+}
+
+void showUpgrading()
+{
+    mainWindow->progressBar->startAutoProgress("Upgrading firmware", 90.0);
+}
+
+void showVerifying()
+{
+    mainWindow->progressBar->startAutoProgress("Uploading & verifying", 0.5);
+}
+
+void showFwMatches()
+{
+    ProgressBar *bar = mainWindow->progressBar;
+    bar->stopTimer();
+    bar->setValue(bar->maximum());
+    bar->setFormat("Done. Disconnect USB cable.");
+    setStatus(deviceRevisionText());
+}
+
+void showFwDiffers()
+{
+    setStatus(deviceRevisionText());
+    ProgressBar *bar = mainWindow->progressBar;
+    bar->stopTimer();
+    bar->setValue(bar->minimum());
+    bar->setFormat("FW differs");
+    bar->hide();
+    // The bar gives its place back to the install button, so "FW differs"
+    // would never be seen: say it, or the revision text alone reads as success.
+    auto *box = new QMessageBox(QMessageBox::Warning, "FW differs",
+                                "The firmware read back from the device differs from the firmware written to it.\n\n"
+                                "Click \"" + mainWindow->installButton->text() + "\" to write it again.",
+                                QMessageBox::Ok, mainWindow);
+    box->setObjectName("fwDiffersBox");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void toggleLogWindow()
+{
+    logWindow->toggle_visibility(mainWindow);
+}
+
+// Stopping while the firmware is written leaves the device without working
+// firmware until it is upgraded again: only on the user's explicit word.
+bool confirmStopDuringUpgrade()
+{
+    if (!sm_B || !sm_B->isRunning() || !sm_B->configuration().contains(sm_B->B3))
+        return true;
+    QMessageBox box(QMessageBox::Warning, "Upgrade in progress",
+                    "The firmware is being written to the device.\n\n"
+                    "Stopping now interrupts the upgrade: the device has no working firmware until it is "
+                    "upgraded again in boot mode.",
+                    QMessageBox::NoButton, mainWindow);
+    box.setObjectName("stopDuringUpgradeBox");
+    QPushButton *keep = box.addButton("Keep upgrading", QMessageBox::RejectRole);
+    QPushButton *stop = box.addButton("Stop anyway", QMessageBox::DestructiveRole);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    const bool stopping = box.clickedButton() == stop;
+    qInfo() << (stopping ? "Stop during the upgrade confirmed" : "Stop during the upgrade declined");
+    return stopping;
+}
+
+} // namespace
+
+QString deviceRevisionText()
+{
+    const QString model = productModel(deviceType());
+    const QString revision = sm_B->deviceInfo.FW_revision;
+    if (!revision.isEmpty())
+        return statusText("status_devRev").arg(model, revision);
+    return statusText("status_devRevUnknown").arg(model);
+}
+
+bool stopWorker(unsigned long limitMs)
+{
+    sm_A->requestStop();
+    return sm_A->wait(limitMs);
+}
+
+void wireWorkflow(QApplication &application)
+{
+    MainWindow *window = mainWindow;
+    // 1-3: Q or Escape stop the workflow.
+    QObject::connect(window, &MainWindow::finished, [] {
+        qInstallMessageHandler(nullptr);
+        qInfo() << "Msg-handler reset";
+    });
+    QObject::connect(window, &MainWindow::finished, sm_B, &QStateMachine::stop);
+    QObject::connect(window, &MainWindow::finished, [] {
+        qInfo() << "Trying to stop sm_A";
+        if (!stopWorker(1000)) {
+            // The runner kills a hanging dfu-util at once, so this is rare;
+            // the worker is never terminated by force.
+            qWarning() << "Oops, SM_A not dead yet";
+            stopWorker(10000);
+        }
+    });
+    // 4: the machine has no final state, so this does not fire.
+    QObject::connect(sm_B, &QStateMachine::finished, &application, &QApplication::quit);
+    // A stopped workflow in an open window would only confuse: Q and Escape end
+    // the tool, after the reactions above.
+    QObject::connect(window, &MainWindow::finished, &application, &QApplication::quit, Qt::QueuedConnection);
+    window->confirmFinish = confirmStopDuringUpgrade;
+
+    QObject::connect(sm_B, &SM_B::sig_UpgradeImpossible, window, &MainWindow::disableDownload);
+    QObject::connect(sm_B, &SM_B::sig_UpgradePossible, window, &MainWindow::enableDownload);
+    QObject::connect(sm_B, &SM_B::sig_DeviceConnected, showDeviceConnected);
+    QObject::connect(sm_B, &SM_B::sig_DifferingRevision, showDeviceRevision);
+    QObject::connect(sm_B, &SM_B::sig_UpgradeImpossible, window, showNoDevice);
+    QObject::connect(window->installButton, &QPushButton::clicked, sm_B, &SM_B::do_download);
+    QObject::connect(sm_B, &SM_B::sig_DoDownload, showUpgrading);
+    QObject::connect(sm_B, &SM_B::sig_UploadingVerifying, showVerifying);
+    QObject::connect(sm_B, &SM_B::sig_FwMatches, showFwMatches);
+    QObject::connect(sm_B, &SM_B::sig_FwDiffers, showFwDiffers);
+
+    const QKeySequence ctrlL(Qt::CTRL | Qt::Key_L);
+    for (QWidget *parent : {static_cast<QWidget *>(window), static_cast<QWidget *>(logWindow->dialog)}) {
+        auto *shortcut = new QShortcut(ctrlL, parent);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, toggleLogWindow);
+    }
+}

@@ -1,0 +1,219 @@
+// The wiring's reactions: what the window shows for each of SM_B's signals,
+// the install button, Ctrl+L and Q.
+
+#include "installbutton.h"
+#include "logwindow.h"
+#include "mainwindow.h"
+#include "messagecapture.h"
+#include "outputcapture.h"
+#include "progressbar.h"
+#include "sm_a.h"
+#include "sm_b.h"
+#include "wiring.h"
+
+#include <QtTest>
+
+#include <QLabel>
+#include <QMessageBox>
+
+class TestWiring : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void startShowsNoDevice();
+    void deviceConnected_data();
+    void deviceConnected();
+    void deviceRevision_data();
+    void deviceRevision();
+    void upgradePossibleAndImpossible();
+    void clickStartsTheUpgradeRun();
+    void verifyingRun();
+    void firmwareMatches();
+    void firmwareDiffers();
+    void ctrlLFromBothWindows();
+    void quitStopsTheWorkflow();
+
+private:
+    QString status() const { return mainWindow->statusLabel->text(); }
+    QString text(const char *id) const { return app_state.settings.labelText(id); }
+};
+
+void TestWiring::init()
+{
+    app_state.settings = GuiSettings::fromFile(":resources/settings_GUI.json");
+    app_state.desiredType = 30;
+    app_state.desiredRevision = "C3";
+    logWindow = new LogWindow;
+    mainWindow = createMainWindow(app_state, nullptr, false);
+    sm_A = new SM_A("firmware.dfu", "firmware.bin", "uploaded_FW.bin"); // never started here
+    sm_B = new SM_B(sm_A, 30, "C3");
+    wireWorkflow(*qApp);
+    sm_B->start();
+    QTRY_VERIFY(sm_B->configuration().contains(sm_B->B1));
+}
+
+void TestWiring::cleanup()
+{
+    delete sm_B;
+    sm_B = nullptr;
+    delete sm_A;
+    sm_A = nullptr;
+    delete mainWindow.data();
+    delete logWindow.data();
+}
+
+void TestWiring::startShowsNoDevice()
+{
+    QCOMPARE(status(), text("status_noDev"));
+    QVERIFY(!mainWindow->installButton->isEnabled());
+    QVERIFY(mainWindow->progressBar->isHidden());
+    QCOMPARE(mainWindow->progressBar->format(), QString("This text should not be visible!"));
+    QCOMPARE(mainWindow->statusLabel->textFormat(), Qt::AutoText);
+}
+
+void TestWiring::deviceConnected_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("model");
+    QTest::newRow("T30") << 30 << "T30";
+    QTest::newRow("T4") << 36 << "T4";
+    QTest::newRow("not in the table") << 7 << "";
+}
+
+void TestWiring::deviceConnected()
+{
+    QFETCH(int, type);
+    QFETCH(QString, model);
+    sm_B->deviceInfo.otp.product.type = quint8(type);
+    emit sm_B->sig_DeviceConnected();
+    QCOMPARE(status(), text("status_devConn").arg(model));
+    QVERIFY(status().contains("Connected to an " + model + ".</span>"));
+}
+
+void TestWiring::deviceRevision_data()
+{
+    QTest::addColumn<QString>("revision");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("C2") << "C2" << "Connected to an T30 with firmware version C2</span>";
+    QTest::newRow("unknown") << "" << "Connected to an T30 with unknown firmware version.</span>";
+    QTest::newRow("place marker in a revision") << "%1" << "Connected to an T30 with firmware version %1</span>";
+}
+
+void TestWiring::deviceRevision()
+{
+    QFETCH(QString, revision);
+    QFETCH(QString, shown);
+    sm_B->deviceInfo.otp.product.type = 30;
+    sm_B->deviceInfo.FW_revision = revision;
+    emit sm_B->sig_DifferingRevision();
+    QVERIFY2(status().endsWith(shown), qPrintable(status()));
+    QCOMPARE(deviceRevisionText(), status());
+}
+
+void TestWiring::upgradePossibleAndImpossible()
+{
+    emit sm_B->sig_UpgradePossible();
+    QVERIFY(mainWindow->installButton->isEnabled());
+    sm_B->deviceInfo.otp.product.type = 30;
+    emit sm_B->sig_DeviceConnected();
+    MessageCapture capture;
+    emit sm_B->sig_UpgradeImpossible();
+    QVERIFY(!mainWindow->installButton->isEnabled());
+    QCOMPARE(status(), text("status_noDev"));
+    // The button is disabled before the status line changes.
+    QCOMPARE(capture.texts().first(), QString("MainWindow downloadMode: setEnabled false"));
+}
+
+void TestWiring::clickStartsTheUpgradeRun()
+{
+    mainWindow->enableDownload();
+    QSignalSpy doDownload(sm_B, &SM_B::sig_DoDownload);
+    MessageCapture capture;
+    QTest::mouseClick(mainWindow->installButton, Qt::LeftButton);
+    QCOMPARE(capture.texts().first(), QString("Install clicked"));
+    QCOMPARE(doDownload.count(), 1); // also in B1, where it changes no state
+    ProgressBar *bar = mainWindow->progressBar;
+    QVERIFY(!bar->isHidden());
+    QVERIFY(bar->isRunning());
+    QCOMPARE(bar->format(), QString("Upgrading firmware"));
+    QCOMPARE(bar->runDuration(), 90000);
+    QTest::qWait(100);
+    QVERIFY(sm_B->configuration().contains(sm_B->B1));
+}
+
+void TestWiring::verifyingRun()
+{
+    emit sm_B->sig_UploadingVerifying();
+    QCOMPARE(mainWindow->progressBar->format(), QString("Uploading & verifying"));
+    QCOMPARE(mainWindow->progressBar->runDuration(), 500);
+    QVERIFY(!mainWindow->progressBar->isHidden());
+}
+
+void TestWiring::firmwareMatches()
+{
+    sm_B->deviceInfo.otp.product.type = 30;
+    sm_B->deviceInfo.FW_revision = "C3";
+    emit sm_B->sig_UploadingVerifying();
+    emit sm_B->sig_FwMatches();
+    ProgressBar *bar = mainWindow->progressBar;
+    QVERIFY(!bar->isRunning());
+    QVERIFY(!bar->isHidden());
+    QCOMPARE(bar->value(), bar->maximum());
+    QCOMPARE(bar->format(), QString("Done. Disconnect USB cable."));
+    QVERIFY(status().endsWith("Connected to an T30 with firmware version C3</span>"));
+}
+
+void TestWiring::firmwareDiffers()
+{
+    sm_B->deviceInfo.otp.product.type = 30;
+    sm_B->deviceInfo.FW_revision = "C3";
+    emit sm_B->sig_UploadingVerifying();
+    emit sm_B->sig_UpgradePossible();
+    emit sm_B->sig_FwDiffers();
+    ProgressBar *bar = mainWindow->progressBar;
+    QVERIFY(bar->isHidden());
+    QVERIFY(!bar->isRunning());
+    QCOMPARE(bar->value(), bar->minimum());
+    QCOMPARE(bar->format(), QString("FW differs"));
+    QVERIFY(mainWindow->installButton->isEnabled());
+    auto *box = mainWindow->findChild<QMessageBox *>("fwDiffersBox");
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->windowTitle(), QString("FW differs"));
+    QVERIFY(box->text().contains("Click \"4. Click here to start upgrade\" to write it again."));
+    QVERIFY(!box->isModal() || box->windowModality() == Qt::WindowModal);
+    box->accept();
+}
+
+void TestWiring::ctrlLFromBothWindows()
+{
+    LogWindowDialog *dialog = logWindow->dialog;
+    QVERIFY(!dialog->isVisible());
+    QApplication::setActiveWindow(mainWindow);
+    QTest::keyClick(mainWindow, Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->geometry().topLeft(), QPoint(mainWindow->geometry().right(), mainWindow->geometry().top()));
+    QApplication::setActiveWindow(dialog);
+    QTest::keyClick(dialog, Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(!mainWindow->installButton->isEnabled()); // Ctrl+L is not the A key
+}
+
+void TestWiring::quitStopsTheWorkflow()
+{
+    // The handler is reset first: the lines after it go to the default output.
+    const QtMessageHandler testHandler = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler(testHandler);
+    OutputCapture err(STDERR_FILENO);
+    QTest::keyClick(mainWindow, Qt::Key_Q);
+    QTRY_VERIFY(!sm_B->isRunning());
+    const QString written = QString::fromLocal8Bit(err.text());
+    qInstallMessageHandler(testHandler);
+    QVERIFY2(written.contains("Msg-handler reset\nTrying to stop sm_A\n"), qPrintable(written));
+    QVERIFY(sm_A->isStopRequested());
+}
+
+QTEST_MAIN(TestWiring)
+#include "tst_wiring.moc"
