@@ -8,6 +8,7 @@ packages=(
   qtbase5-dev               # Qt 5.15 Core, Gui, Widgets, Test, moc and rcc
   dfu-util                  # the program embedded into the tool; dfu-suffix checks our DfuSe file
   fonts-freefont-otf         # FreeSans, the window font
+  xvfb xauth xdotool libx11-dev  # end-to-end tests and the headless demo on a virtual display
 )
 
 missing=()

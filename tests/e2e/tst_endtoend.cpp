@@ -1,0 +1,429 @@
+// The real velmora-upgrade in simulator mode on a private virtual X display,
+// driven as a user would: mouse clicks and key presses through xdotool. What
+// the user sees is checked in the routed log lines ("-l" writes them to
+// standard error) and in screenshots, which are kept as test artifacts.
+
+#include <QtTest>
+
+#include <QScreen>
+
+#include <csignal>
+
+namespace {
+
+QString runCommand(const QString &program, const QStringList &arguments, int *exitCode = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    if (exitCode)
+        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+QString xdotool(const QStringList &arguments)
+{
+    return runCommand(XDOTOOL, arguments);
+}
+
+// One run of the tool against one prepared simulated device.
+class ToolRun {
+public:
+    explicit ToolRun(const QString &configuration, const QStringList &arguments = {"-s", "-l"})
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TMPDIR", path("tmp"));
+        environment.insert("HOME", path("home"));
+        environment.insert("XDG_RUNTIME_DIR", path("runtime"));
+        environment.insert("DFU_UTIL_SIMULATOR_STATE", path("simulator"));
+        environment.insert("DFU_UTIL_SIMULATOR_ABSENT_SECONDS", "1");
+        environment.insert("VELMORA_IMAGEGEN", VELMORA_IMAGEGEN);
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        QFile::setPermissions(path("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+        QProcess setup;
+        setup.setProcessEnvironment(environment);
+        setup.start(SIMULATOR_SCRIPT, {"--dfu-util-command", "setup_prepared_config", configuration});
+        setup.waitForFinished(30000);
+        prepared = setup.exitCode() == 0;
+
+        process.setProcessEnvironment(environment);
+        process.start(VELMORA_EXECUTABLE, arguments);
+    }
+
+    ~ToolRun()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            ::kill(pid_t(process.processId()), SIGTERM);
+            if (!process.waitForFinished(15000))
+                process.kill();
+            process.waitForFinished();
+        }
+    }
+
+    QString path(const QString &name)
+    {
+        QDir().mkpath(sandbox.filePath(name));
+        return sandbox.filePath(name);
+    }
+
+    // Reads what the tool has written so far.
+    const QStringList &log()
+    {
+        buffer += process.readAllStandardError();
+        const int end = buffer.lastIndexOf('\n');
+        if (end >= 0) {
+            lines += QString::fromLocal8Bit(buffer.left(end)).split('\n');
+            buffer.remove(0, end + 1);
+        }
+        return lines;
+    }
+
+    int find(const QString &text, int from = 0)
+    {
+        const QStringList &all = log();
+        for (int i = from; i < all.size(); ++i)
+            if (all[i].contains(text))
+                return i;
+        return -1;
+    }
+
+    // Waits until a line containing text appears at or after from; its index.
+    int waitFor(const QString &text, int timeoutMs = 60000, int from = 0)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        for (;;) {
+            const int at = find(text, from);
+            if (at >= 0 || clock.elapsed() > timeoutMs || process.state() == QProcess::NotRunning)
+                return at >= 0 ? at : find(text, from);
+            process.waitForReadyRead(100);
+        }
+    }
+
+    int count(const QString &text)
+    {
+        return log().filter(text).size();
+    }
+
+    // The visible top-level windows of the tool, by title ("" for untitled).
+    QStringList windowIds()
+    {
+        return xdotool({"search", "--onlyvisible", "--pid", QString::number(process.processId())})
+            .split('\n', Qt::SkipEmptyParts);
+    }
+
+    QString waitForWindow(const QString &title, int timeoutMs = 30000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < timeoutMs) {
+            const QString id = xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"})
+                                   .section('\n', 0, 0);
+            if (!id.isEmpty())
+                return id;
+            QTest::qWait(100);
+        }
+        return QString();
+    }
+
+    QString mainWindow()
+    {
+        if (mainId.isEmpty())
+            mainId = waitForWindow("Velmora Firmware Upgrade Tool");
+        return mainId;
+    }
+
+    QRect geometry(const QString &window)
+    {
+        QMap<QString, int> values;
+        for (const QString &line : xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
+            values[line.section('=', 0, 0)] = line.section('=', 1).toInt();
+        }
+        return QRect(values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]);
+    }
+
+    // A click at window coordinates (the window is at scale 1 on this display).
+    void click(const QString &window, int x, int y)
+    {
+        xdotool({"mousemove", "--window", window, QString::number(x), QString::number(y), "click", "1"});
+    }
+
+    void clickInstall() { click(mainWindow(), 207 + 125, 417 + 20); }
+
+    void key(const QString &window, const QString &keys)
+    {
+        xdotool({"windowfocus", window});
+        QTest::qWait(150);
+        xdotool({"key", "--clearmodifiers", keys});
+    }
+
+    bool finished(int timeoutMs = 20000)
+    {
+        if (process.state() != QProcess::NotRunning)
+            process.waitForFinished(timeoutMs);
+        log();
+        buffer += process.readAllStandardError();
+        if (!buffer.isEmpty())
+            lines += QString::fromLocal8Bit(buffer).split('\n');
+        return process.state() == QProcess::NotRunning;
+    }
+
+    // The working directory the tool unpacked into, from its log.
+    QString workDirectory()
+    {
+        const int at = find("Changing file permissions to make it executable:");
+        return at < 0 ? QString() : QFileInfo(log()[at].section('"', 1, 1)).path();
+    }
+
+    QTemporaryDir sandbox;
+    QProcess process;
+    bool prepared = false;
+
+private:
+    QByteArray buffer;
+    QStringList lines;
+    QString mainId;
+};
+
+// The screen as the user sees it, kept for looking at later.
+QImage screenshot(const QString &name)
+{
+    QTest::qWait(300); // let the tool finish painting
+    const QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    QDir().mkpath(ARTIFACTS_DIR);
+    image.save(QString(ARTIFACTS_DIR) + "/" + name + ".png");
+    return image;
+}
+
+// The share of pixels in area whose colour is close to colour.
+double share(const QImage &image, const QRect &area, const QColor &colour)
+{
+    int close = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            close += qAbs(pixel.red() - colour.red()) + qAbs(pixel.green() - colour.green())
+                         + qAbs(pixel.blue() - colour.blue())
+                     < 40;
+        }
+    return double(close) / (area.width() * area.height());
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void upgradeInOneClick();
+    void upToDateIsVerifiedWithoutClick();
+    void verificationFailure();
+    void otherProduct();
+    void blankOtpNeedsTheAKey();
+    void logWindowAndSaving();
+    void quitKeys_data();
+    void quitKeys();
+    void quitDuringUpgradeAsksFirst();
+    void closingTheWindow();
+};
+
+void TestEndToEnd::upgradeInOneClick()
+{
+    ToolRun run("upgradable");
+    QVERIFY(run.prepared);
+    QVERIFY(run.waitFor("SM_B: entered B2: Conn. to (DFU-SE) dev. with diff. FW rev.") >= 0);
+    QVERIFY(!run.mainWindow().isEmpty());
+    screenshot("upgradable-ready");
+    QVERIFY(run.find("MainWindow downloadMode: setEnabled true") >= 0);
+
+    run.clickInstall();
+    const int clicked = run.waitFor("Info: Install clicked");
+    QVERIFY(clicked >= 0);
+    QVERIFY(run.waitFor("SM_A: /sig_FwDownloading", 30000, clicked) >= 0);
+    QTest::qWait(3000);
+    const QImage upgrading = screenshot("upgradable-upgrading");
+    const int done = run.waitFor("SM_B: entered B6: FW in dev. matches", 90000, clicked);
+    QVERIFY(done >= 0);
+    QVERIFY(run.find("Uploaded FW matches", clicked) >= 0);
+    QVERIFY(run.find("SM_B: entered B4", clicked) < done);
+
+    // "Done. Disconnect USB cable." in a full green bar where the button was.
+    const QImage image = screenshot("upgradable-done");
+    const QRect window = run.geometry(run.mainWindow());
+    const QRect slot = QRect(207, 417, 250, 40).translated(window.topLeft()).adjusted(4, 4, -4, -4);
+    QVERIFY2(share(image, slot, QColor(160, 240, 140)) > 0.6, "the bar is not full");
+    QVERIFY(share(upgrading, slot, QColor(160, 240, 140)) < share(image, slot, QColor(160, 240, 140)));
+}
+
+void TestEndToEnd::upToDateIsVerifiedWithoutClick()
+{
+    ToolRun run("up-to-date");
+    QVERIFY(run.prepared);
+    QVERIFY(run.waitFor("SM_B: entered B6: FW in dev. matches") >= 0);
+    QCOMPARE(run.find("Install clicked"), -1);
+    QCOMPARE(run.find("SM_A: /sig_FwDownloading"), -1);
+    screenshot("up-to-date-done");
+}
+
+void TestEndToEnd::verificationFailure()
+{
+    ToolRun run("verify-fails");
+    QVERIFY(run.prepared);
+    QVERIFY(run.waitFor("SM_B: entered B2") >= 0);
+    run.clickInstall();
+    const int clicked = run.waitFor("Info: Install clicked");
+    QVERIFY(clicked >= 0);
+    const int differs = run.waitFor("SM_B: entered B7: FW in dev. differs", 90000, clicked);
+    QVERIFY(differs >= 0);
+    // B7 enables the button again (logged just before the state's own line).
+    const int enabled = run.find("MainWindow downloadMode: setEnabled true", run.find("SM_B: entered B4", clicked));
+    QVERIFY(enabled >= 0 && enabled < differs);
+    const QString box = run.waitForWindow("FW differs");
+    QVERIFY2(!box.isEmpty(), "no \"FW differs\" message");
+    screenshot("verify-fails-differs");
+
+    run.key(box, "Return");
+    QTRY_VERIFY(run.waitForWindow("FW differs", 500).isEmpty());
+    run.clickInstall(); // the button works again
+    QVERIFY(run.waitFor("SM_A: /sig_FwDownloading", 30000, differs) >= 0);
+}
+
+void TestEndToEnd::otherProduct()
+{
+    ToolRun run("other-product");
+    QVERIFY(run.prepared);
+    const int invalid = run.waitFor("SM_B: entered B8: Invalid (DFU-SE) dev. conn.");
+    QVERIFY(invalid >= 0);
+    screenshot("other-product");
+    run.clickInstall(); // disabled: nothing happens
+    QTest::qWait(1500);
+    QCOMPARE(run.find("Install clicked"), -1);
+    QCOMPARE(run.find("MainWindow downloadMode: setEnabled true"), -1);
+}
+
+void TestEndToEnd::blankOtpNeedsTheAKey()
+{
+    ToolRun run("blank-otp");
+    QVERIFY(run.prepared);
+    const int blank = run.waitFor("SM_B: entered B9: Conn. to (DFU-SE) dev. with Empty OTP.");
+    QVERIFY(blank >= 0);
+    run.clickInstall();
+    QTest::qWait(1000);
+    QCOMPARE(run.find("Install clicked"), -1);
+
+    run.key(run.mainWindow(), "a");
+    QVERIFY(run.waitFor("MainWindow downloadMode: setEnabled true", 10000, blank) >= 0);
+    screenshot("blank-otp-enabled-by-hand");
+    run.clickInstall();
+    QVERIFY(run.waitFor("Info: Install clicked", 10000, blank) >= 0);
+    QVERIFY(run.waitFor("SM_A: /sig_FwDownloading", 30000, blank) >= 0);
+}
+
+void TestEndToEnd::logWindowAndSaving()
+{
+    ToolRun run("no-device");
+    QVERIFY(run.prepared);
+    QVERIFY(run.waitFor("SM_B: entered B1") >= 0);
+    const QString main = run.mainWindow();
+    QVERIFY(!main.isEmpty());
+    QCOMPARE(run.windowIds().size(), 1);
+
+    run.key(main, "ctrl+l");
+    QTRY_COMPARE(run.windowIds().size(), 2);
+    QString dialog;
+    for (const QString &id : run.windowIds())
+        if (id != main)
+            dialog = id;
+    const QRect mainGeometry = run.geometry(main);
+    QTRY_COMPARE(run.geometry(dialog).topLeft(),
+                 QPoint(mainGeometry.right(), mainGeometry.top())); // beside the main window
+    screenshot("log-window");
+
+    // Save the log through the file dialog, typing the name as a user would.
+    const QString saved = run.path("home") + "/saved-log.txt";
+    run.key(dialog, "Tab");
+    run.key(dialog, "Tab");
+    xdotool({"key", "space"}); // "save output"
+    const QString fileDialog = run.waitForWindow("Save Log Output");
+    QVERIFY2(!fileDialog.isEmpty(), "no file dialog");
+    run.key(fileDialog, "ctrl+a");
+    xdotool({"type", "--delay", "20", saved});
+    xdotool({"key", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(saved).size() > 0, 10000);
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString content = QString::fromUtf8(file.readAll());
+    QVERIFY(content.contains("Starting sm_A"));
+    QVERIFY(content.contains("Debug: \"SM_B: entered B1: No (DFU-SE) dev. conn.\""));
+
+    // Ctrl+L from the log window hides it again.
+    run.key(dialog, "ctrl+l");
+    QTRY_COMPARE(run.windowIds().size(), 1);
+}
+
+void TestEndToEnd::quitKeys_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::newRow("Q") << "q";
+    QTest::newRow("Escape") << "Escape";
+}
+
+void TestEndToEnd::quitKeys()
+{
+    QFETCH(QString, key);
+    ToolRun run("upgradable");
+    QVERIFY(run.prepared);
+    QVERIFY(run.waitFor("SM_B: entered B2") >= 0);
+    const QString workDirectory = run.workDirectory();
+    QVERIFY(QFileInfo(workDirectory).isDir());
+
+    run.key(run.mainWindow(), key);
+    QVERIFY(run.finished());
+    QCOMPARE(run.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(run.process.exitCode(), 0);
+    // After the handler is reset, the lines go to the default output.
+    QVERIFY(run.find("Msg-handler reset") >= 0);
+    QVERIFY(run.find("Trying to stop sm_A") > run.find("Msg-handler reset"));
+    QVERIFY(run.find("app.exec() returns:  0") > run.find("Trying to stop sm_A"));
+    QVERIFY(!QFileInfo::exists(workDirectory));
+}
+
+void TestEndToEnd::quitDuringUpgradeAsksFirst()
+{
+    ToolRun run("upgradable");
+    QVERIFY(run.prepared);
+    QVERIFY(run.waitFor("SM_B: entered B2") >= 0);
+    run.clickInstall();
+    const int downloading = run.waitFor("SM_A: /sig_FwDownloading", 30000);
+    QVERIFY(downloading >= 0);
+
+    run.key(run.mainWindow(), "q");
+    const QString box = run.waitForWindow("Upgrade in progress", 10000);
+    QVERIFY2(!box.isEmpty(), "no question before interrupting the upgrade");
+    screenshot("quit-during-upgrade");
+    run.key(box, "Return"); // the default answer keeps upgrading
+    QVERIFY(run.waitFor("Stop during the upgrade declined", 10000, downloading) >= 0);
+    QCOMPARE(run.find("Msg-handler reset"), -1);
+    QVERIFY(run.waitFor("SM_B: entered B6: FW in dev. matches", 90000, downloading) >= 0);
+}
+
+void TestEndToEnd::closingTheWindow()
+{
+    ToolRun run("no-device");
+    QVERIFY(run.prepared);
+    QVERIFY(run.waitFor("Starting sm_A") >= 0);
+    const QString workDirectory = run.workDirectory();
+    QVERIFY(QFileInfo(workDirectory).isDir());
+    QCOMPARE(runCommand(XCLOSE, {run.mainWindow()}), QString());
+    QVERIFY(run.finished());
+    QCOMPARE(run.process.exitCode(), 0);
+    QVERIFY(run.find("app.exec() returns:  0") >= 0);
+    QVERIFY(!QFileInfo::exists(workDirectory));
+}
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"
