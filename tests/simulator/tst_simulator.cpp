@@ -6,6 +6,7 @@
 #include "messagecapture.h"
 #include "payload.h"
 #include "simulator.h"
+#include "simulatorfixture.h"
 
 #include <QtTest>
 
@@ -14,15 +15,7 @@ namespace {
 const QString script = QStringLiteral(SIMULATOR_SCRIPT);
 const QString serialA = "3276356C3236";
 
-imagegen::FirmwareSpec describedFirmware()
-{
-    QFile file(FIRMWARE_DESCRIPTION);
-    imagegen::FirmwareSpec spec;
-    QString error;
-    if (!file.open(QIODevice::ReadOnly) || !imagegen::firmwareSpecFromJson(file.readAll(), &spec, &error))
-        qFatal("cannot read the firmware description");
-    return spec;
-}
+using simulatorfixture::describedFirmware;
 
 QString outcome(const DeviceInfo &device)
 {
@@ -79,23 +72,16 @@ void TestSimulator::initTestCase()
 {
     QVERIFY(tempDir().isValid());
     savedTable = commandTable();
-    qputenv("VELMORA_IMAGEGEN", VELMORA_IMAGEGEN);
-    qputenv("DFU_UTIL_SIMULATOR_ABSENT_SECONDS", "1");
-    // The embedded image, as the tool unpacks it.
+    QVERIFY(simulatorfixture::installFirmware());
     firmwarePath = tempFilePath(firmwareBinFileName);
     uploadPath = tempFilePath(uploadedFwFileName);
-    QFile firmware(firmwarePath);
-    QVERIFY(firmware.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    firmware.write(imagegen::buildFirmware(describedFirmware()));
 }
 
 void TestSimulator::init()
 {
-    state = std::make_unique<QTemporaryDir>();
-    QVERIFY(state->isValid());
-    qputenv("DFU_UTIL_SIMULATOR_STATE", state->path().toLocal8Bit());
     commandTable() = savedTable;
-    setupSimulator(true);
+    state = simulatorfixture::freshState(true);
+    QVERIFY(state->isValid());
 }
 
 void TestSimulator::cleanup()

@@ -5,22 +5,13 @@
 #include "messagecapture.h"
 #include "payload.h"
 #include "simulator.h"
+#include "simulatorfixture.h"
 #include "sm_a.h"
 #include "sm_b.h"
 
 #include <QtTest>
 
 namespace {
-
-imagegen::FirmwareSpec describedFirmware()
-{
-    QFile file(FIRMWARE_DESCRIPTION);
-    imagegen::FirmwareSpec spec;
-    QString error;
-    if (!file.open(QIODevice::ReadOnly) || !imagegen::firmwareSpecFromJson(file.readAll(), &spec, &error))
-        qFatal("cannot read the firmware description");
-    return spec;
-}
 
 // Records, in the user-interface thread, what the two machines announce.
 class Recorder : public QObject {
@@ -103,22 +94,15 @@ void TestWorkflow::initTestCase()
 {
     QVERIFY(tempDir().isValid());
     savedTable = commandTable();
-    qputenv("VELMORA_IMAGEGEN", VELMORA_IMAGEGEN);
-    qputenv("DFU_UTIL_SIMULATOR_ABSENT_SECONDS", "1");
-    const imagegen::FirmwareSpec spec = describedFirmware();
-    desiredRevision = QString::fromLatin1(spec.revision);
-    QFile firmware(tempFilePath(firmwareBinFileName));
-    QVERIFY(firmware.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    firmware.write(imagegen::buildFirmware(spec));
+    QVERIFY(simulatorfixture::installFirmware());
+    desiredRevision = QString::fromLatin1(simulatorfixture::describedFirmware().revision);
 }
 
 void TestWorkflow::init()
 {
-    state = std::make_unique<QTemporaryDir>();
-    QVERIFY(state->isValid());
-    qputenv("DFU_UTIL_SIMULATOR_STATE", state->path().toLocal8Bit());
     commandTable() = savedTable;
-    setupSimulator(true);
+    state = simulatorfixture::freshState(true);
+    QVERIFY(state->isValid());
 }
 
 void TestWorkflow::cleanup()
