@@ -69,7 +69,7 @@ ToolResult runTool(ToolCommand command, const QStringList &extraArguments)
         if (ToolCancellation::requested()) {
             qInfo() << "Stop requested: killing" << path << arguments;
             process.kill();
-            process.waitForFinished(-1);
+            process.waitForFinished(5000); // a child stuck in the kernel must not hold us
             break;
         }
         if (!slowReported && clock.elapsed() >= toolFirstWaitMs)
