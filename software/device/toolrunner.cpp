@@ -52,6 +52,7 @@ ToolResult runTool(ToolCommand command, const QStringList &extraArguments)
     QElapsedTimer clock;
     clock.start();
     bool slowReported = false;
+    bool killed = false;
     auto reportSlow = [&] {
         earlyOutput = process.readAllStandardOutput();
         qInfo() << "waitForFinished(): Process did not finish in time, exit status:" << process.exitStatus()
@@ -70,6 +71,7 @@ ToolResult runTool(ToolCommand command, const QStringList &extraArguments)
             qInfo() << "Stop requested: killing" << path << arguments;
             process.kill();
             process.waitForFinished(5000); // a child stuck in the kernel must not hold us
+            killed = true;
             break;
         }
         if (!slowReported && clock.elapsed() >= toolFirstWaitMs)
@@ -82,8 +84,10 @@ ToolResult runTool(ToolCommand command, const QStringList &extraArguments)
         // not even start must never look like a success.
         qInfo() << "Could not start" << path << ":" << process.errorString();
         result.exitCode = ToolResult::notStarted;
+    } else if (killed || process.exitStatus() != QProcess::NormalExit) {
+        result.exitCode = -1; // crashed, or ended by us: never a success
     } else {
-        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.exitCode = process.exitCode();
     }
 
     if (result.exitCode != 0)

@@ -277,6 +277,8 @@ void TestWorkflow::stopDuringSlowToolRun()
     worker->requestStop();
     QVERIFY(worker->wait(10000)); // far sooner than the child would end
     QVERIFY(capture.texts().filter(QRegularExpression("^Stop requested: killing \"")).size() == 1);
+    // A killed run is a failure, never a success.
+    QVERIFY(capture.texts().filter(QRegularExpression("^Exit with -1 from \"")).size() == 1);
 }
 
 void TestWorkflow::debugOutputSuppressesRepetition()
