@@ -36,7 +36,12 @@ QDebug operator<<(QDebug debug, Platform platform)
     case Platform::windows: name = "windows"; break;
     case Platform::unknown: name = "unknown"; break;
     }
+    return writeUnquoted(debug, QString::fromLatin1(name));
+}
+
+QDebug writeUnquoted(QDebug debug, const QString &text)
+{
     const QDebugStateSaver saver(debug);
-    debug.noquote() << QString::fromLatin1(name);
+    debug.noquote() << text;
     return debug;
 }

@@ -15,3 +15,7 @@ bool builtWithDebug();
 // Writes the platform's name unquoted; a value outside the enumeration writes
 // an empty item.
 QDebug operator<<(QDebug debug, Platform platform);
+
+// Writes text as one unquoted item, leaving the stream's quoting as it was:
+// how records write their text forms to the log.
+QDebug writeUnquoted(QDebug debug, const QString &text);

@@ -1,5 +1,6 @@
 #include "wiring.h"
 
+#include "installbutton.h"
 #include "logwindow.h"
 #include "mainwindow.h"
 #include "producttable.h"
@@ -14,7 +15,6 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "installbutton.h"
 
 namespace {
 

@@ -102,12 +102,9 @@ qint32 fileSize(const QString &path)
 
 bool filesEqual(const QString &first, const QString &second)
 {
-    const qint32 size = fileSize(first);
-    if (size <= 0 || size != fileSize(second))
-        return false;
     QFile a(first);
     QFile b(second);
     if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly))
         return false;
-    return a.readAll() == b.readAll();
+    return a.size() > 0 && a.size() == b.size() && a.readAll() == b.readAll();
 }

@@ -1,6 +1,7 @@
 #include "deviceinfo.h"
 
 #include "payload.h"
+#include "platform.h"
 
 #include <cstdio>
 
@@ -54,9 +55,7 @@ QString deviceInfoText(const DeviceInfo &info)
 
 QDebug operator<<(QDebug debug, const DeviceInfo &info)
 {
-    const QDebugStateSaver saver(debug);
-    debug.noquote() << deviceInfoText(info);
-    return debug;
+    return writeUnquoted(debug, deviceInfoText(info));
 }
 
 namespace {

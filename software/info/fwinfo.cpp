@@ -2,6 +2,7 @@
 
 #include "littleendian.h"
 #include "payload.h"
+#include "platform.h"
 
 #include <QFile>
 
@@ -83,9 +84,7 @@ QString fwInfoText(const FW_Info &info)
 
 QDebug operator<<(QDebug debug, const FW_Info &info)
 {
-    const QDebugStateSaver saver(debug);
-    debug.noquote() << fwInfoText(info);
-    return debug;
+    return writeUnquoted(debug, fwInfoText(info));
 }
 
 const FW_Info &desiredFwInfo()

@@ -1,6 +1,7 @@
 #include "guisettings.h"
 
 #include "payload.h"
+#include "platform.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -50,12 +51,6 @@ CircleSpec readCircle(const QJsonObject &object)
     circle.pen_width = object["pen_width"].toInt();
     circle.color = QColor(object["color"].toString());
     return circle;
-}
-
-void writeUnquoted(QDebug &debug, const QString &text)
-{
-    const QDebugStateSaver saver(debug);
-    debug.noquote() << text;
 }
 
 } // namespace
@@ -123,18 +118,15 @@ QString guiSettingsText(const GuiSettings &settings)
 
 QDebug operator<<(QDebug debug, const CircleSpec &circle)
 {
-    writeUnquoted(debug, circleSpecText(circle));
-    return debug;
+    return writeUnquoted(debug, circleSpecText(circle));
 }
 
 QDebug operator<<(QDebug debug, const LabelSpec &label)
 {
-    writeUnquoted(debug, labelSpecText(label));
-    return debug;
+    return writeUnquoted(debug, labelSpecText(label));
 }
 
 QDebug operator<<(QDebug debug, const GuiSettings &settings)
 {
-    writeUnquoted(debug, guiSettingsText(settings));
-    return debug;
+    return writeUnquoted(debug, guiSettingsText(settings));
 }
