@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 int toolFirstWaitMs = 30000;
 
 namespace {
@@ -23,13 +25,36 @@ QString decodeOutput(const QByteArray &bytes)
     return QString::fromUtf8(bytes.constData(), nul < 0 ? bytes.size() : nul);
 }
 
+// The child runs in a process group of its own. Ctrl+C in a terminal signals
+// the whole foreground group: a dfu-util that is writing flash must not die of
+// it. Only the tool decides when a run ends (a stop request kills it).
+class ToolProcess : public QProcess {
+protected:
+    void setupChildProcess() override { ::setpgid(0, 0); }
+};
+
+// The base arguments with the device selection right after the vendor filter
+// (at the front without one), then the caller's arguments. "-S" must never come
+// between "-U" or "-D" and the file name that belongs to them.
+QStringList toolArguments(const ToolCommandEntry &entry, const QStringList &extraArguments, const QString &serial)
+{
+    QStringList arguments = entry.baseArguments;
+    if (!serial.isEmpty()) {
+        const int vendor = arguments.indexOf(QStringLiteral("-d"));
+        const int at = vendor < 0 ? 0 : qMin(vendor + 2, arguments.size());
+        arguments.insert(at, QStringLiteral("-S"));
+        arguments.insert(at + 1, serial);
+    }
+    return arguments + extraArguments;
+}
+
 } // namespace
 
-ToolResult runTool(ToolCommand command, const QStringList &extraArguments)
+ToolResult runTool(ToolCommand command, const QStringList &extraArguments, const QString &serial)
 {
     const ToolCommandEntry &entry = commandTable()[command];
     const QString path = toolProgramPath(entry.program);
-    const QStringList arguments = entry.baseArguments + extraArguments;
+    const QStringList arguments = toolArguments(entry, extraArguments, serial);
 
     ToolResult result;
     if (!tempDir().isValid()) {
@@ -43,7 +68,7 @@ ToolResult runTool(ToolCommand command, const QStringList &extraArguments)
     if (command != List)
         qInfo() << "Start " << path << arguments;
 
-    QProcess process;
+    ToolProcess process;
     process.start(path, arguments, QIODevice::ReadWrite);
 
     // Wait in short slices, so that a stop request is noticed while dfu-util

@@ -49,8 +49,10 @@ struct ToolResult {
 };
 
 // Runs the command with extraArguments after the table's base arguments and
-// blocks until the child has ended.
-ToolResult runTool(ToolCommand command, const QStringList &extraArguments = {});
+// blocks until the child has ended. A non-empty serial names the one device the
+// command is for (dfu-util's "-S", placed after the vendor filter "-d"), so that
+// dfu-util itself refuses any other device.
+ToolResult runTool(ToolCommand command, const QStringList &extraArguments = {}, const QString &serial = {});
 
 // How long runTool waits before it logs that a child is slow (then it waits on).
 extern int toolFirstWaitMs;

@@ -4,6 +4,7 @@
 //   --err TEXT       write TEXT to standard error
 //   --sleep MS       sleep
 //   --args-to FILE   write every argument, each followed by a NUL byte, to FILE
+//   --pgid-to FILE   write "PID PGID" of this process to FILE
 //   --crash          die by a signal
 //   --exit N         exit code at the end (default 0)
 //   --upload-from F  at the end, act like dfu-util -U: copy at most the length of
@@ -80,6 +81,8 @@ int main(int argc, char *argv[])
             for (int j = 1; j < argc; ++j)
                 file.write(argv[j], std::streamsize(std::strlen(argv[j]) + 1));
             ++i;
+        } else if (arg == "--pgid-to" && hasValue) {
+            std::ofstream(argv[++i]) << getpid() << ' ' << getpgid(0);
         } else if (arg == "--crash") {
             std::signal(SIGSEGV, SIG_DFL);
             std::raise(SIGKILL);

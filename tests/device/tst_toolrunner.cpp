@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <unistd.h>
+
 class TestToolRunner : public QObject {
     Q_OBJECT
 
@@ -13,6 +15,9 @@ private slots:
     void runs();
     void argumentsReachTheChildUnchanged_data();
     void argumentsReachTheChildUnchanged();
+    void deviceSelectionFollowsTheVendorFilter_data();
+    void deviceSelectionFollowsTheVendorFilter();
+    void childIsOutOfReachOfTheTerminalsCtrlC();
     void programThatCannotStart();
     void slowChildIsWaitedFor();
     void toolDirectoryStartsTheUnpackedFile();
@@ -155,6 +160,68 @@ void TestToolRunner::argumentsReachTheChildUnchanged()
     for (const QByteArray &argument : bytes.split('\0'))
         received << QString::fromUtf8(argument);
     QCOMPARE(received, base + extra);
+}
+
+void TestToolRunner::deviceSelectionFollowsTheVendorFilter_data()
+{
+    QTest::addColumn<QStringList>("base");
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QString>("serial");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("download") << QStringList{"-d", "0483", "-a", "0", "-s", "0x08000000:leave", "-D"}
+                              << QStringList{"/w/firmware.bin"} << "3276356C3236"
+                              << QStringList{"-d", "0483", "-S", "3276356C3236", "-a", "0", "-s", "0x08000000:leave",
+                                             "-D", "/w/firmware.bin"};
+    QTest::newRow("simulator read-back")
+        << QStringList{"--dfu-util-command", "upload_FW", "--fast-progress", "-d", "0483", "-a", "0"}
+        << QStringList{"-s", "0x08000000:8", "-U", "/w/up.bin"} << "206F39A54E42"
+        << QStringList{"--dfu-util-command", "upload_FW", "--fast-progress", "-d", "0483", "-S", "206F39A54E42",
+                       "-a", "0", "-s", "0x08000000:8", "-U", "/w/up.bin"};
+    QTest::newRow("no vendor filter: in front") << QStringList{"-a", "2", "-U"} << QStringList{"/w/otp.bin"}
+                                                << "AB12"
+                                                << QStringList{"-S", "AB12", "-a", "2", "-U", "/w/otp.bin"};
+    QTest::newRow("no serial: unchanged") << QStringList{"-d", "0483", "-l"} << QStringList{} << ""
+                                          << QStringList{"-d", "0483", "-l"};
+}
+
+void TestToolRunner::deviceSelectionFollowsTheVendorFilter()
+{
+    QFETCH(QStringList, base);
+    QFETCH(QStringList, extra);
+    QFETCH(QString, serial);
+    QFETCH(QStringList, expected);
+    const QString record = scratch.filePath("arguments");
+    QFile::remove(record);
+    commandTable()[UploadFw] = {fake, base};
+
+    MessageCapture capture;
+    const QStringList arguments = extra + QStringList{"--args-to", record};
+    QCOMPARE(runTool(UploadFw, arguments, serial).exitCode, 0);
+    QFile file(record);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    bytes.chop(1);
+    QStringList received;
+    for (const QByteArray &argument : bytes.split('\0'))
+        received << QString::fromUtf8(argument);
+    const QStringList recorded = expected + QStringList{"--args-to", record};
+    QCOMPARE(received, recorded);
+}
+
+void TestToolRunner::childIsOutOfReachOfTheTerminalsCtrlC()
+{
+    // Ctrl+C signals the terminal's whole foreground process group: a child
+    // in the tool's group would die of it in the middle of a write.
+    const QString record = scratch.filePath("pgid");
+    commandTable()[DownloadFw] = {fake, {"--pgid-to", record}};
+    QCOMPARE(runTool(DownloadFw).exitCode, 0);
+    QFile file(record);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> ids = file.readAll().split(' ');
+    QCOMPARE(ids.size(), 2);
+    QCOMPARE(ids[1].toLongLong(), ids[0].toLongLong()); // a group of its own
+    QVERIFY(ids[1].toLongLong() != qint64(getpgrp()));
 }
 
 void TestToolRunner::programThatCannotStart()
