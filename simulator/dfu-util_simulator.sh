@@ -14,13 +14,22 @@
 # configuration in force; every change replaces a whole file or that link by a
 # rename, so an interrupted command never leaves half-written state.
 #
+# Each configuration is one device. A command talks to the device that was
+# attached when it started: linking "current" to another configuration swaps
+# the device, and a transfer then in progress fails as dfu-util's does when its
+# device is unplugged. "-S SERIAL" selects the device as dfu-util does. Every
+# transfer is recorded in the device's transfers.log ("upload_OTP 512",
+# "upload_FW 2048", "download_FW 91136"), so tests can tell which device was
+# read or written.
+#
 # setup_prepared_config builds its OTP blocks and firmware images with
 # velmora-imagegen ($VELMORA_IMAGEGEN, the PATH, or the build/ folder beside
 # this one) from the tool's firmware description
 # ($DFU_UTIL_SIMULATOR_FIRMWARE_DESCRIPTION or ../software/resources/).
 # $DFU_UTIL_SIMULATOR_ABSENT_SECONDS (default 4) is how long the device stays
 # away after leaving boot mode before it is back, as if the user had restarted
-# it in boot mode.
+# it in boot mode. $DFU_UTIL_SIMULATOR_SERIAL (default 3276356C3236) is the
+# serial of the device prepared (the first one of two-devices).
 
 set -u
 export LC_ALL=C
@@ -39,7 +48,7 @@ prepared_names="upgradable up-to-date blank blank-otp other-product unknown-prod
 no-device two-devices invalid-device bad-serial otp-read-fails download-fails verify-fails
 unplug-during-download"
 
-serial_a=3276356C3236
+serial_a=${DFU_UTIL_SIMULATOR_SERIAL:-3276356C3236}
 serial_b=206F39A54E42
 
 alt_names=("@Internal Flash  /0x08000000/04*016Kg,01*064Kg,07*128Kg"
@@ -69,29 +78,48 @@ now_ms() { date +%s%3N; }
 # --- state -------------------------------------------------------------------
 
 declare -A conf=()
+device=""   # the configuration this command talks to, resolved once at its start
 
-# Reads current/device.conf (key=value lines) without executing anything.
+# Reads the device's device.conf (key=value lines) without executing anything.
 load_config() {
   conf=([serials]="" [lines]=4 [otp_read]=ok [download]=ok [write]=ok [absent_seconds]=4)
-  [ -f "$current/device.conf" ] || { conf[serials]=""; return; }
+  device=$(readlink -f "$current" 2>/dev/null) || device=""
+  [ -n "$device" ] && [ -f "$device/device.conf" ] || { device=""; return; }
   local key value
   while IFS='=' read -r key value; do
     case "$key" in
       serials|lines|otp_read|download|write|absent_seconds) conf[$key]=$value ;;
     esac
-  done < "$current/device.conf"
+  done < "$device/device.conf"
 }
 
-# Replaces a file of the current configuration by a rename.
+# The device this command started with is still the one attached: no other
+# configuration has been linked in since (a shell test, no process started).
+still_attached() {
+  [ "$current" -ef "$device" ]
+}
+
+# A transfer whose device was unplugged, as dfu-util reports it.
+device_gone() { # what was being done: upload or download
+  printf '\n'
+  printf 'dfu-util: dfuse_%s: libusb_control_transfer returned -4\n' "$1" >&2
+  fail $EX_IOERR "Error during $1"
+}
+
+record_transfer() { # sub-command, bytes
+  printf '%s %s\n' "$1" "$2" >> "$device/transfers.log"
+}
+
+# Replaces a file of the device's configuration by a rename.
 replace_file() { # name, then the content on standard input
   local tmp
-  tmp=$(mktemp "$current/.$1.XXXXXX") || fail $EX_IOERR "simulator state $current cannot be written"
-  cat > "$tmp" && mv -f "$tmp" "$current/$1"
+  tmp=$(mktemp "$device/.$1.XXXXXX") || fail $EX_IOERR "simulator state $device cannot be written"
+  cat > "$tmp" && mv -f "$tmp" "$device/$1"
 }
 
 absent_until() {
   local value=0
-  [ -f "$current/absent_until" ] && read -r value < "$current/absent_until"
+  [ -f "$device/absent_until" ] && read -r value < "$device/absent_until"
   printf '%s' "${value:-0}"
 }
 
@@ -132,14 +160,15 @@ opening() { # alternate setting
 
 # --- dfu-util's command line ---------------------------------------------------
 
-alt="" address="" length="" upload_file="" download_file="" want_list=0 want_version=0
+alt="" address="" length="" upload_file="" download_file="" serial="" want_list=0 want_version=0
 
 parse_dfu_arguments() {
   while [ $# -gt 0 ]; do
     case "$1" in
-      -d|-a|-s|-U|-D)
+      -d|-S|-a|-s|-U|-D)
         [ $# -ge 2 ] || fail $EX_USAGE "option requires an argument -- '${1#-}'"
         case "$1" in
+          -S) serial=$2 ;;
           -a) alt=$2 ;;
           -s) address=${2%%:*}; [ "$2" != "$address" ] && length=${2#*:} ;;
           -U) upload_file=$2 ;;
@@ -153,10 +182,18 @@ parse_dfu_arguments() {
   done
 }
 
-# dfu-util talks only to a single device in DFU mode.
+# dfu-util talks only to a single device in DFU mode: the one with the serial
+# given with -S, or the only one attached. No device with that serial reads
+# exactly like no device at all.
 require_one_device() {
-  local serials
+  local serials matching=""
   serials=$(visible_serials)
+  if [ -n "$serial" ]; then
+    for candidate in $serials; do
+      [ "$candidate" = "$serial" ] && matching="$matching $candidate"
+    done
+    serials=$matching
+  fi
   [ -n "$serials" ] || fail $EX_IOERR "No DFU capable USB device available"
   set -- $serials
   [ $# -eq 1 ] || fail $EX_IOERR "More than one DFU capable USB device found! Try \`--list' and specify the serial number or disconnect all but one device"
@@ -176,6 +213,10 @@ upload_from() { # memory file, count, seconds per 2048-byte block
   progress Upload 0 "$count"
   while [ "$done" -lt "$count" ]; do
     pause "$block_time"
+    if ! still_attached; then
+      truncate -s "$done" "$upload_file"
+      device_gone upload
+    fi
     done=$(( done + 2048 ))
     [ "$done" -gt "$count" ] && done=$count
     progress Upload "$done" "$count"
@@ -231,12 +272,13 @@ cmd_upload_otp() {
   printf "dfu-util: Non-valid multiplier ' ', assuming bytes\n" >&2
   printf "dfu-util: Non-valid multiplier ' ', assuming bytes\n" >&2
   opening 2
+  record_transfer upload_OTP "${length:-512}"
   if [ "${conf[otp_read]}" = fail ]; then
     progress Upload 0 "${length:-512}"
     printf '\n'
     fail $EX_IOERR "Error during upload"
   fi
-  upload_from "$current/otp.bin" "${length:-512}" 0.005
+  upload_from "$device/otp.bin" "${length:-512}" 0.005
 }
 
 cmd_upload_fw() {
@@ -244,9 +286,10 @@ cmd_upload_fw() {
   banner
   require_one_device
   opening 0
+  record_transfer upload_FW "${length:-1048576}"
   # Without a length dfu-util reads until the device sends a short block: the
   # whole flash. Reads take about 4.5 ms per KiB.
-  upload_from "$current/flash.bin" "${length:-1048576}" 0.009
+  upload_from "$device/flash.bin" "${length:-1048576}" 0.009
 }
 
 cmd_download_fw() {
@@ -259,6 +302,7 @@ cmd_download_fw() {
   opening 0
   local size done=0 block_end stop_at
   size=$(stat -c %s "$download_file")
+  record_transfer download_FW "$size"
   printf 'Downloading to address = %s, size = %d\n' "${address:-0x08000000}" "$size"
   progress Download 0 "$size"
 
@@ -274,13 +318,13 @@ cmd_download_fw() {
 
   # Erase and program block by block, as the boot loader does.
   local image
-  image=$(mktemp "$current/.flash.XXXXXX") || fail $EX_IOERR "simulator state $current cannot be written"
+  image=$(mktemp "$device/.flash.XXXXXX") || fail $EX_IOERR "simulator state $device cannot be written"
   # The sectors the image touches are erased; flash beyond them keeps its bytes.
   local erased
   erased=$(erased_end "$size")
   {
     head -c "$erased" /dev/zero | tr '\0' '\377'
-    [ -f "$current/flash.bin" ] && tail -c +$(( erased + 1 )) "$current/flash.bin"
+    [ -f "$device/flash.bin" ] && tail -c +$(( erased + 1 )) "$device/flash.bin"
   } > "$image"
   while [ "$done" -lt "$stop_at" ]; do
     local erase
@@ -289,6 +333,7 @@ cmd_download_fw() {
     block_end=$(( done + 2048 ))
     [ "$block_end" -gt "$size" ] && block_end=$size
     pause 0.106
+    still_attached || break
     done=$block_end
     progress Download "$done" "$size"
   done
@@ -297,7 +342,10 @@ cmd_download_fw() {
   if [ "$done" -lt "$size" ]; then
     # The cable was pulled: a half-written flash, and the device is gone until
     # it is restarted in boot mode.
-    mv -f "$image" "$current/flash.bin"
+    mv -f "$image" "$device/flash.bin" 2>/dev/null
+    if ! still_attached; then
+      device_gone download
+    fi
     leave_for_a_while
     printf '\n'
     fail $EX_IOERR "Error during download get_status"
@@ -309,7 +357,7 @@ cmd_download_fw() {
     byte=$(od -An -tu1 -j "$offset" -N1 "$download_file" | tr -d ' ')
     printf "\\$(printf '%03o' $(( byte ^ 0x10 )))" | dd of="$image" bs=1 seek="$offset" conv=notrunc status=none
   fi
-  mv -f "$image" "$current/flash.bin"
+  mv -f "$image" "$device/flash.bin"
   printf '\nDownload done.\nFile downloaded successfully\nTransitioning to dfuMANIFEST state\n'
   if [ "$length" = leave ]; then
     leave_for_a_while
