@@ -71,23 +71,23 @@ bool runExecutionTest()
     return result.exitCode == 0 && matches;
 }
 
-int downloadFirmware(const QString &firmwarePath)
+int downloadFirmware(const QString &firmwarePath, const QString &serial)
 {
-    return runTool(DownloadFw, {firmwarePath}).exitCode;
+    return runTool(DownloadFw, {firmwarePath}, serial).exitCode;
 }
 
-int uploadFirmware(const QString &path, qint32 length)
+int uploadFirmware(const QString &path, qint32 length, const QString &serial)
 {
     removeFileIfPresent(path);
-    return runTool(UploadFw, {"-s", QStringLiteral("0x08000000:%1").arg(length), "-U", path}).exitCode;
+    return runTool(UploadFw, {"-s", QStringLiteral("0x08000000:%1").arg(length), "-U", path}, serial).exitCode;
 }
 
-bool uploadAndVerify(const QString &referencePath, const QString &uploadPath)
+bool uploadAndVerify(const QString &referencePath, const QString &uploadPath, const QString &serial)
 {
     const qint32 size = fileSize(referencePath);
     if (size <= 0)
         return false;
-    if (uploadFirmware(uploadPath, size) != 0)
+    if (uploadFirmware(uploadPath, size, serial) != 0)
         return false;
     return filesEqual(referencePath, uploadPath);
 }

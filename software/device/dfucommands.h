@@ -32,14 +32,17 @@ DeviceList listDevices();
 // Runs dfu-util -V once and logs whether it printed the expected banner.
 bool runExecutionTest();
 
+// The transfers below address the one device with that serial, the device the
+// worker identified: dfu-util refuses to touch any other.
+
 // Writes the file to flash and makes the device leave DFU mode; the exit code.
-int downloadFirmware(const QString &firmwarePath);
+int downloadFirmware(const QString &firmwarePath, const QString &serial);
 
 // Reads length bytes of flash into the file (removed first); the exit code.
-int uploadFirmware(const QString &path, qint32 length);
+int uploadFirmware(const QString &path, qint32 length, const QString &serial);
 
 // True only when the flash holds exactly the reference file's bytes.
-bool uploadAndVerify(const QString &referencePath, const QString &uploadPath);
+bool uploadAndVerify(const QString &referencePath, const QString &uploadPath, const QString &serial);
 
 // The size in bytes, or -1 when the file cannot be opened for reading.
 qint32 fileSize(const QString &path);

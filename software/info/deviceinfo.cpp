@@ -5,14 +5,17 @@
 
 #include <cstdio>
 
-ToolResult readDeviceInfo(DeviceInfo &info)
+ToolResult readDeviceInfo(DeviceInfo &info, const QString &serial)
 {
     const QString otpPath = tempFilePath(uploadedOtpFileName);
     removeFileIfPresent(otpPath);
-    ToolResult result = runTool(UploadOtp, {otpPath});
+    ToolResult result = runTool(UploadOtp, {otpPath}, serial);
     if (result.exitCode != 0)
         return result;
 
+    // A product mismatch leaves FW_revision unset: it must be empty, not the
+    // revision of whichever device the record described before.
+    info = DeviceInfo();
     info.otp = readOtpInfo(otpPath);
     if (info.otp.blank)
         qInfo().noquote() << result.output << "OTP is blank.\n";
@@ -20,7 +23,7 @@ ToolResult readDeviceInfo(DeviceInfo &info)
     info.device_type = info.otp.product.type;
     qInfo() << otpInfoText(info.otp);
 
-    info.fw = readFwInfoFromDevice();
+    info.fw = readFwInfoFromDevice(serial);
     if (info.fw.product.type == info.otp.product.type) {
         info.FW_revision = info.fw.revision;
         qInfo() << info;
@@ -36,11 +39,11 @@ ToolResult readDeviceInfo(DeviceInfo &info)
     return result;
 }
 
-FW_Info readFwInfoFromDevice()
+FW_Info readFwInfoFromDevice(const QString &serial)
 {
     const QString path = tempFilePath(uploadedFwInfoFileName);
     removeFileIfPresent(path);
-    if (runTool(UploadFwInfo, {path}).exitCode != 0)
+    if (runTool(UploadFwInfo, {path}, serial).exitCode != 0)
         return FW_Info();
     return readFwInfo(path);
 }

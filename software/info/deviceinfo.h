@@ -17,15 +17,16 @@ struct DeviceInfo {
     quint8 device_type = 0; // the OTP's normalised product type
 };
 
-// Reads the OTP block and the first 2048 bytes of flash of the one attached
-// device into info. Returns the OTP read's result: a non-zero exit code is a
-// device error (info is then untouched); a product mismatch is reported in the
-// output but is no error.
-ToolResult readDeviceInfo(DeviceInfo &info);
+// Reads the OTP block and the first 2048 bytes of flash of the device with
+// that serial into info, which starts over from the default record: nothing of
+// a device read before may stick to this one. Returns the OTP read's result: a
+// non-zero exit code is a device error (info is then untouched); a product
+// mismatch is reported in the output but is no error.
+ToolResult readDeviceInfo(DeviceInfo &info, const QString &serial);
 
-// Reads the device's firmware information block; the default record when the
-// read fails.
-FW_Info readFwInfoFromDevice();
+// Reads the firmware information block of the device with that serial; the
+// default record when the read fails.
+FW_Info readFwInfoFromDevice(const QString &serial);
 
 QString deviceInfoText(const DeviceInfo &info);
 QDebug operator<<(QDebug debug, const DeviceInfo &info);

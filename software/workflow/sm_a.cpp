@@ -33,10 +33,11 @@ SM_A::~SM_A()
     wait();
 }
 
-void SM_A::setRequest(int code)
+void SM_A::setRequest(int code, quint64 device)
 {
     std::lock_guard<std::mutex> lock(mutex);
     request = code;
+    requestDevice = device;
 }
 
 int SM_A::pendingRequest() const
@@ -57,27 +58,85 @@ bool SM_A::isStopRequested() const
     return stopRequested;
 }
 
-DeviceInfo SM_A::connectedDevice() const
+bool SM_A::requestStopAfterDownload()
 {
+    // One lock with takeRequest: a download either runs already, and is waited
+    // for, or never starts.
     std::lock_guard<std::mutex> lock(mutex);
-    return published;
+    if (downloading) {
+        stopAfterDownload = true;
+        return true;
+    }
+    stopRequested = true;
+    return false;
 }
 
-void SM_A::publish(const DeviceInfo &info)
+ConnectedDevice SM_A::connectedDevice() const
 {
     std::lock_guard<std::mutex> lock(mutex);
-    published = info;
+    return announced;
 }
 
-void SM_A::dropDownloadRequest()
+void SM_A::announce(const ConnectedDevice &device)
 {
+    std::lock_guard<std::mutex> lock(mutex);
+    announced = device;
+}
+
+namespace {
+void logDropped(int request)
+{
+    if (request == SM_A::DownloadRequest)
+        qInfo() << "SM_A: download request dropped, the device it was made for is gone";
+    else if (request == SM_A::VerifyRequest)
+        qInfo() << "SM_A: verification request dropped, the device it was made for is gone";
+}
+
+bool isRequest(int code)
+{
+    return code == SM_A::DownloadRequest || code == SM_A::VerifyRequest;
+}
+} // namespace
+
+int SM_A::takeRequest()
+{
+    int dropped = NoRequest;
     {
         std::lock_guard<std::mutex> lock(mutex);
-        if (request != DownloadRequest)
-            return;
+        if (stopRequested || !isRequest(request))
+            return NoRequest;
+        if (announced.number != 0 && requestDevice == announced.number) {
+            const int taken = request;
+            request = NoRequest;
+            downloading = taken == DownloadRequest;
+            return taken;
+        }
+        dropped = request;
         request = NoRequest;
     }
-    qInfo() << "SM_A: download request dropped, the device it was made for is gone";
+    logDropped(dropped);
+    return NoRequest;
+}
+
+void SM_A::dropRequest()
+{
+    int dropped = NoRequest;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!isRequest(request))
+            return;
+        dropped = request;
+        request = NoRequest;
+    }
+    logDropped(dropped);
+}
+
+void SM_A::downloadFinished()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    downloading = false;
+    if (stopAfterDownload)
+        stopRequested = true;
 }
 
 void SM_A::pause(unsigned ms) const
@@ -98,7 +157,8 @@ void SM_A::run()
         case NewCycle: {
             emit sig_A0_entered();
             lastSerial.clear();
-            dropDownloadRequest();
+            announce(ConnectedDevice());
+            dropRequest();
 
             emit sig_A1_entered();
             if (isStopRequested())
@@ -122,18 +182,19 @@ void SM_A::run()
                 step = Connected;
                 break;
             }
-            // Another device than the one a download may have been asked for.
-            dropDownloadRequest();
+            // Another device than the one announced before: until it is read,
+            // no device is announced and no request can be carried out.
+            announce(ConnectedDevice());
             emit sig_readingInfo();
             emit sig_NoDevConn();
             lastSerial = list.serials.first();
-            const ToolResult result = readDeviceInfo(deviceInfo);
+            const ToolResult result = readDeviceInfo(deviceInfo, lastSerial);
             if (result.exitCode != 0) {
                 emit sig_DeviceError(result.output);
                 step = DeviceError;
                 break;
             }
-            publish(deviceInfo);
+            announce({deviceInfo, ++readings});
             emit sig_DevConn();
             step = Connected;
             break;
@@ -143,28 +204,28 @@ void SM_A::run()
             if (isStopRequested())
                 return;
             pause(connectedPollDelayMs);
-            if (isStopRequested())
-                return; // never start a download or read-back while stopping
-            const int pending = pendingRequest();
-            step = pending == DownloadRequest ? Download : pending == VerifyRequest ? Verify : Scan;
+            // Nothing is taken while stopping: a download or read-back never starts then.
+            const int taken = takeRequest();
+            if (taken == NoRequest && isStopRequested())
+                return;
+            step = taken == DownloadRequest ? Download : taken == VerifyRequest ? Verify : Scan;
             break;
         }
         case Download:
-            setRequest(NoRequest);
             emit sig_A5_entered();
             emit sig_FwDownloading();
             // The outcome shows when the device is read again: it leaves boot
             // mode after a good download, and many devices report an error
             // although the flash was written.
-            downloadFirmware(firmwareFilePath);
+            downloadFirmware(firmwareFilePath, lastSerial);
+            downloadFinished();
             emit sig_FwDownloaded();
             step = NewCycle;
             break;
         case Verify:
-            setRequest(NoRequest);
             emit sig_A6_entered();
             emit sig_FwUploading();
-            if (uploadAndVerify(firmwareFilePath, uploadedFwFilePath)) {
+            if (uploadAndVerify(firmwareFilePath, uploadedFwFilePath, lastSerial)) {
                 qDebug() << "Uploaded FW matches";
                 emit sig_FwUploadedMatches();
             } else {

@@ -9,6 +9,14 @@
 
 #include <mutex>
 
+// A device as the worker announced it with sig_DevConn: what was read, and the
+// number the worker gave that reading. Requests name the number, so that a
+// request never reaches another device than the one it was made for.
+struct ConnectedDevice {
+    DeviceInfo info;
+    quint64 number = 0; // 0: no device is announced
+};
+
 class SM_A : public QThread {
     Q_OBJECT
 
@@ -19,14 +27,22 @@ public:
          QObject *parent = nullptr);
     ~SM_A() override;
 
-    void setRequest(int code);
+    // Asks for a download or a verification of the device with that number
+    // (from connectedDevice()). The worker carries it out only while that very
+    // device is the one attached, and drops it, with a log line, otherwise.
+    void setRequest(int code, quint64 device);
     int pendingRequest() const;
     void requestStop();
     bool isStopRequested() const;
+    // Asks the worker to stop without cutting a firmware write short: a
+    // download in progress is finished first, and nothing starts after it.
+    // True when the worker waits for such a write; false when it stops at once.
+    bool requestStopAfterDownload();
 
-    // A copy of the device announced by the latest sig_DevConn, taken under the
-    // worker's lock: the user-interface side never reads the worker's own record.
-    DeviceInfo connectedDevice() const;
+    // The device announced by the latest sig_DevConn, taken under the worker's
+    // lock; number 0 once that device is gone or another is being read. The
+    // user-interface side never reads the worker's own record.
+    ConnectedDevice connectedDevice() const;
 
     // Logs the named signals as they are emitted, suppressing the endless
     // NoDevConn/scanning repetition of the idle loop.
@@ -62,20 +78,29 @@ protected:
 private:
     // Sleeps, in slices, until the time has passed or a stop is requested.
     void pause(unsigned ms) const;
-    // Forgets a download request: it was for a device that is gone.
-    void dropDownloadRequest();
-    void publish(const DeviceInfo &info);
+    // The request to carry out now for the announced device, NoRequest when
+    // there is none or a stop is requested; a request made for another device
+    // is dropped.
+    int takeRequest();
+    // Forgets a request: the device it was made for is gone.
+    void dropRequest();
+    void downloadFinished();
+    void announce(const ConnectedDevice &device);
 
     DeviceInfo deviceInfo; // worker thread only
     const QString dfuFilePath;
     const QString firmwareFilePath;
     const QString uploadedFwFilePath;
     QString lastSerial;
+    quint64 readings = 0; // devices read so far: the numbers they are announced with
 
-    mutable std::mutex mutex; // guards the three members below
+    mutable std::mutex mutex; // guards the members below
     int request = NoRequest;
+    quint64 requestDevice = 0; // the number of the device the request was made for
     bool stopRequested = false;
-    DeviceInfo published;
+    bool downloading = false;        // from taking a download request until dfu-util has returned
+    bool stopAfterDownload = false;
+    ConnectedDevice announced;
 };
 
 // The one device worker, set by start-up.

@@ -39,16 +39,19 @@ SM_B::SM_B(SM_A *device, quint8 desiredType, const QString &desiredRevision)
         transition->setTargetState(target);
         B1->addTransition(transition);
     };
-    guarded([this] { return isOtpBlank(arrived); }, B9);
-    guarded([this] { return isInvalidProduct(arrived, this->desiredType); }, B8);
-    guarded([this] { return hasDifferingRevision(arrived, this->desiredType, this->desiredRevision); }, B2);
-    guarded([this] { return hasSameRevision(arrived, this->desiredType, this->desiredRevision); }, B4);
+    guarded([this] { return isOtpBlank(arrived.info); }, B9);
+    guarded([this] { return isInvalidProduct(arrived.info, this->desiredType); }, B8);
+    guarded([this] { return hasDifferingRevision(arrived.info, this->desiredType, this->desiredRevision); }, B2);
+    guarded([this] { return hasSameRevision(arrived.info, this->desiredType, this->desiredRevision); }, B4);
 
     B2->addTransition(this, &SM_B::sig_DoDownload, B3);
     B2->addTransition(device, &SM_A::sig_NoDevConn, B1);
     B3->addTransition(device, &SM_A::sig_NoDevConn, B1);
     B4->addTransition(device, &SM_A::sig_FwUploadedMatches, B6);
     B4->addTransition(device, &SM_A::sig_FwUploadedDiffers, B7);
+    // The device to verify is gone: its result will never come, and waiting
+    // here would keep the next device from being judged on its own.
+    B4->addTransition(device, &SM_A::sig_NoDevConn, B1);
     B6->addTransition(device, &SM_A::sig_NoDevConn, B1);
     B7->addTransition(this, &SM_B::sig_DoDownload, B3);
     B7->addTransition(device, &SM_A::sig_NoDevConn, B1);
@@ -59,9 +62,11 @@ SM_B::SM_B(SM_A *device, quint8 desiredType, const QString &desiredRevision)
     connect(B1, &QState::entered, this, [this] {
         emit sig_UpgradeImpossible(); // its reactions still see the previous device
         deviceInfo = DeviceInfo();
+        deviceNumber = 0;
     }, Qt::DirectConnection);
     connect(B1, &QState::exited, this, [this] {
-        deviceInfo = arrived;
+        deviceInfo = arrived.info;
+        deviceNumber = arrived.number;
         qInfo() << "Device connected with:\n" << deviceInfo;
         emit sig_DeviceConnected();
     }, Qt::DirectConnection);
@@ -69,11 +74,11 @@ SM_B::SM_B(SM_A *device, quint8 desiredType, const QString &desiredRevision)
         emit sig_UpgradePossible();
         emit sig_DifferingRevision();
     }, Qt::DirectConnection);
-    connect(B3, &QState::entered, this, [this] { this->device->setRequest(SM_A::DownloadRequest); },
+    connect(B3, &QState::entered, this, [this] { this->device->setRequest(SM_A::DownloadRequest, deviceNumber); },
             Qt::DirectConnection);
     connect(B4, &QState::entered, this, [this] {
         emit sig_UploadingVerifying();
-        this->device->setRequest(SM_A::VerifyRequest);
+        this->device->setRequest(SM_A::VerifyRequest, deviceNumber);
     }, Qt::DirectConnection);
     connect(B6, &QState::entered, this, &SM_B::sig_FwMatches, Qt::DirectConnection);
     connect(B7, &QState::entered, this, [this] {

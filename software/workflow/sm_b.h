@@ -4,12 +4,10 @@
 // worker to download or verify.
 #pragma once
 
-#include "deviceinfo.h"
+#include "sm_a.h"
 
 #include <QState>
 #include <QStateMachine>
-
-class SM_A;
 
 class SM_B : public QStateMachine {
     Q_OBJECT
@@ -32,6 +30,9 @@ public:
     // The connected device as this machine took it when it left B1; reset on
     // entering B1.
     DeviceInfo deviceInfo;
+    // The worker's number for that device: the download and verification
+    // requests are made for it and for no other.
+    quint64 deviceNumber = 0;
 
 signals:
     void sig_UpgradeImpossible();
@@ -56,7 +57,7 @@ private:
     SM_A *const device;
     const quint8 desiredType;
     const QString desiredRevision;
-    DeviceInfo arrived; // the device of the sig_DevConn being handled
+    ConnectedDevice arrived; // the device of the sig_DevConn being handled
 };
 
 // The one user-interface state machine, set by start-up.

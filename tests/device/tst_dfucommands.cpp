@@ -39,6 +39,7 @@ private slots:
     void verification();
     void emptyReferenceRunsNothing();
     void uploadRemovesStaleFile();
+    void downloadNamesTheDevice();
     void filesEqual_data();
     void filesEqual();
 
@@ -263,11 +264,13 @@ void TestDfuCommands::verification()
                                                   QString::number(exitCode), "--args-to", record}
                                           + savedTable[UploadFw].baseArguments};
 
-    QCOMPARE(uploadAndVerify(referencePath, uploadPath), equal);
+    QCOMPARE(uploadAndVerify(referencePath, uploadPath, serialA), equal);
 
+    // The read-back names the device by its serial, next to the vendor filter.
     QFile file(record);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().endsWith(recorded({"-d", "0483", "-a", "0", "-s", "0x08000000:91136", "-U", uploadPath})));
+    QVERIFY(file.readAll().endsWith(
+        recorded({"-d", "0483", "-S", serialA, "-a", "0", "-s", "0x08000000:91136", "-U", uploadPath})));
 }
 
 void TestDfuCommands::emptyReferenceRunsNothing()
@@ -275,8 +278,8 @@ void TestDfuCommands::emptyReferenceRunsNothing()
     const QString record = scratch.filePath("not-run");
     QFile::remove(record);
     commandTable()[UploadFw] = {fake, {"--args-to", record}};
-    QVERIFY(!uploadAndVerify(write("empty.bin", QByteArray()), scratch.filePath("up.bin")));
-    QVERIFY(!uploadAndVerify(scratch.filePath("missing.bin"), scratch.filePath("up.bin")));
+    QVERIFY(!uploadAndVerify(write("empty.bin", QByteArray()), scratch.filePath("up.bin"), serialA));
+    QVERIFY(!uploadAndVerify(scratch.filePath("missing.bin"), scratch.filePath("up.bin"), serialA));
     QVERIFY(!QFile::exists(record));
 }
 
@@ -287,11 +290,23 @@ void TestDfuCommands::uploadRemovesStaleFile()
     const QString referencePath = write("reference.bin", reference);
     const QString uploadPath = write("stale-upload.bin", reference);
     commandTable()[UploadFw] = {fake, {"--exit", "0"}};
-    QVERIFY(!uploadAndVerify(referencePath, uploadPath));
+    QVERIFY(!uploadAndVerify(referencePath, uploadPath, serialA));
     QVERIFY(!QFile::exists(uploadPath));
 
     commandTable()[DownloadFw] = {fake, {"--exit", "74"}};
-    QCOMPARE(downloadFirmware(referencePath), 74);
+    QCOMPARE(downloadFirmware(referencePath, serialA), 74);
+}
+
+void TestDfuCommands::downloadNamesTheDevice()
+{
+    const QString record = scratch.filePath("download-arguments");
+    commandTable()[DownloadFw] = {fake, QStringList{"--args-to", record} + savedTable[DownloadFw].baseArguments};
+    const QString firmware = write("firmware.bin", "image");
+    QCOMPARE(downloadFirmware(firmware, serialB), 0);
+    QFile file(record);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().endsWith(
+        recorded({"-d", "0483", "-S", serialB, "-a", "0", "-s", "0x08000000:leave", "-D", firmware})));
 }
 
 void TestDfuCommands::filesEqual_data()

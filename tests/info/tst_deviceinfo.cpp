@@ -13,6 +13,7 @@
 namespace {
 
 const QString fake = QStringLiteral(FAKE_TOOL);
+const QString serial = QStringLiteral("3276356C3236");
 
 QByteArray otp(int type)
 {
@@ -61,6 +62,9 @@ private slots:
     void decisions_data();
     void decisions();
     void blankOtpReport();
+    void nothingOfThePreviousDeviceSticks_data();
+    void nothingOfThePreviousDeviceSticks();
+    void readsNameTheDevice();
     void staleResultFilesAreNotRead();
     void textForm();
 
@@ -172,7 +176,7 @@ void TestDeviceInfo::decisions()
     serve(otpBlock, flashBytes, otpExit, fwExit);
     DeviceInfo device;
     MessageCapture capture;
-    const ToolResult result = readDeviceInfo(device);
+    const ToolResult result = readDeviceInfo(device, serial);
 
     QCOMPARE(result.exitCode, otpExit);
     QVERIFY(result.output.startsWith(dfutext::upload(2, 512)));
@@ -201,7 +205,7 @@ void TestDeviceInfo::blankOtpReport()
     serve(otp(-1), flash(30, "C3"));
     DeviceInfo device;
     MessageCapture capture;
-    const ToolResult result = readDeviceInfo(device);
+    const ToolResult result = readDeviceInfo(device, serial);
     QVERIFY(device.otp.blank);
 
     const QString expectedReport = "FW assumed invalid because of product type mismatch.\n"
@@ -221,6 +225,70 @@ void TestDeviceInfo::blankOtpReport()
                           result.output}));
 }
 
+void TestDeviceInfo::nothingOfThePreviousDeviceSticks_data()
+{
+    QTest::addColumn<QByteArray>("otpBlock");
+    QTest::addColumn<QByteArray>("flashBytes");
+    QTest::addColumn<QString>("outcome");
+
+    // Each a product mismatch, where the read sets no revision of its own.
+    QTest::newRow("OTP without marker") << QByteArray(512, '\0') << flash(30) << "invalid product";
+    QTest::newRow("blank OTP, T30 firmware") << otp(-1) << flash(30) << "empty OTP";
+    QTest::newRow("T30 with firmware of another product") << otp(30) << flash(36) << "differing revision";
+    QTest::newRow("another product, T30 firmware") << otp(36) << flash(30, "C3") << "invalid product";
+}
+
+void TestDeviceInfo::nothingOfThePreviousDeviceSticks()
+{
+    QFETCH(QByteArray, otpBlock);
+    QFETCH(QByteArray, flashBytes);
+    QFETCH(QString, outcome);
+
+    // The record as the previous device, a T30 with the desired revision, left it.
+    serve(otp(30), flash(30, "C3"));
+    DeviceInfo device;
+    QCOMPARE(readDeviceInfo(device, serial).exitCode, 0);
+    QCOMPARE(device.FW_revision, QString("C3"));
+
+    serve(otpBlock, flashBytes);
+    QCOMPARE(readDeviceInfo(device, serial).exitCode, 0);
+    DeviceInfo fresh;
+    QCOMPARE(readDeviceInfo(fresh, serial).exitCode, 0);
+    QCOMPARE(device.FW_revision, QString());
+    QCOMPARE(device.FW_revision, fresh.FW_revision);
+    QCOMPARE(int(device.device_type), int(fresh.device_type));
+    QCOMPARE(device.fw.valid, fresh.fw.valid);
+    QCOMPARE(device.otp.blank, fresh.otp.blank);
+    OutputCapture out; // the predicates' lines
+    QCOMPARE(::outcome(device, 30, "C3"), outcome);
+}
+
+void TestDeviceInfo::readsNameTheDevice()
+{
+    const QString otpRecord = scratch.filePath("otp-arguments");
+    const QString fwRecord = scratch.filePath("fw-arguments");
+    serve(otp(30), flash(30));
+    commandTable()[UploadOtp].baseArguments.prepend(otpRecord);
+    commandTable()[UploadOtp].baseArguments.prepend("--args-to");
+    commandTable()[UploadFwInfo].baseArguments.prepend(fwRecord);
+    commandTable()[UploadFwInfo].baseArguments.prepend("--args-to");
+    DeviceInfo device;
+    QCOMPARE(readDeviceInfo(device, "206F39A54E42").exitCode, 0);
+
+    auto arguments = [](const QString &path) {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        QStringList list;
+        for (const QByteArray &argument : file.readAll().split('\0'))
+            list << QString::fromUtf8(argument);
+        return list;
+    };
+    QVERIFY2(arguments(otpRecord).join(' ').contains("-d 0483 -S 206F39A54E42 -a 2 -s 0x1FFF7800:512 -U "),
+             qPrintable(arguments(otpRecord).join(' ')));
+    QVERIFY2(arguments(fwRecord).join(' ').contains("-d 0483 -S 206F39A54E42 -a 0 -s 0x08000000:2048 -U "),
+             qPrintable(arguments(fwRecord).join(' ')));
+}
+
 void TestDeviceInfo::staleResultFilesAreNotRead()
 {
     // Files left from an earlier device must never stand in for this one's.
@@ -235,7 +303,7 @@ void TestDeviceInfo::staleResultFilesAreNotRead()
     commandTable()[UploadFwInfo] = {fake, {"--exit", "0"}};
 
     DeviceInfo device;
-    QCOMPARE(readDeviceInfo(device).exitCode, 0);
+    QCOMPARE(readDeviceInfo(device, serial).exitCode, 0);
     QVERIFY(!device.otp.valid);
     QVERIFY(!device.otp.blank);
     QVERIFY(!device.fw.valid);

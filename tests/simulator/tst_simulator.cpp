@@ -152,7 +152,7 @@ void TestSimulator::answersLikeDfuUtil()
     entry.productType = 30;
     entry.data = {'V', 'E', 'L', '0', '0', '0', '0', '1'};
     DeviceInfo device;
-    QCOMPARE(readDeviceInfo(device).exitCode, 0);
+    QCOMPARE(readDeviceInfo(device, serialA).exitCode, 0);
     QCOMPARE(readAll(tempFilePath(uploadedOtpFileName)), imagegen::buildOtpBlock({entry}));
     imagegen::FirmwareSpec older = describedFirmware();
     older.revision = "C2";
@@ -162,17 +162,17 @@ void TestSimulator::answersLikeDfuUtil()
     QCOMPARE(device.FW_revision, QString("C2"));
 
     // A read of the whole image returns exactly it; beyond it flash is erased.
-    QCOMPARE(uploadFirmware(uploadPath, olderImage.size()), 0);
+    QCOMPARE(uploadFirmware(uploadPath, olderImage.size(), serialA), 0);
     QVERIFY(readAll(uploadPath) == olderImage);
-    QCOMPARE(uploadFirmware(uploadPath, olderImage.size() + 100), 0);
+    QCOMPARE(uploadFirmware(uploadPath, olderImage.size() + 100, serialA), 0);
     QVERIFY(readAll(uploadPath) == olderImage + QByteArray(100, char(0xFF)));
 
     // After a download with leave the device is away, then back with the image.
-    QCOMPARE(downloadFirmware(firmwarePath), 0);
+    QCOMPARE(downloadFirmware(firmwarePath, serialA), 0);
     QCOMPARE(listDevices().error, 1);
     QCOMPARE(runTool(UploadOtp, {tempFilePath("absent.bin")}).exitCode, 74);
     QVERIFY(waitForDevice());
-    QVERIFY(uploadAndVerify(firmwarePath, uploadPath));
+    QVERIFY(uploadAndVerify(firmwarePath, uploadPath, serialA));
 }
 
 void TestSimulator::preparedConfigurations_data()
@@ -233,17 +233,17 @@ void TestSimulator::preparedConfigurations()
         return;
 
     DeviceInfo device;
-    QCOMPARE(readDeviceInfo(device).exitCode, otpExit);
+    QCOMPARE(readDeviceInfo(device, serialA).exitCode, otpExit);
     QCOMPARE(::outcome(device), outcome);
 
     if (downloadExit != -1) {
-        QCOMPARE(downloadFirmware(firmwarePath), downloadExit);
+        QCOMPARE(downloadFirmware(firmwarePath, serialA), downloadExit);
         QVERIFY(waitForDevice());
         DeviceInfo back;
-        QCOMPARE(readDeviceInfo(back).exitCode, 0);
+        QCOMPARE(readDeviceInfo(back, serialA).exitCode, 0);
         QCOMPARE(::outcome(back), after);
     }
-    QCOMPARE(uploadAndVerify(firmwarePath, uploadPath), verified);
+    QCOMPARE(uploadAndVerify(firmwarePath, uploadPath, serialA), verified);
 }
 
 void TestSimulator::unknownConfiguration()

@@ -5,11 +5,15 @@
 #include "messagecapture.h"
 #include "payload.h"
 #include "simulator.h"
+#include "simulatorbus.h"
 #include "simulatorfixture.h"
 #include "sm_a.h"
 #include "sm_b.h"
 
 #include <QtTest>
+
+#include <atomic>
+#include <cstdio>
 
 namespace {
 
@@ -56,6 +60,50 @@ public:
     }
 };
 
+const QString serialA = "3276356C3236";
+const QString serialB = "206F39A54E42";
+
+// Holds the worker thread inside one of its signals, once armed, until the
+// test lets it go: the test then acts at an exact point of the worker's loop.
+class WorkerGate {
+public:
+    template <typename Signal>
+    void install(SM_A &worker, Signal signal)
+    {
+        QObject::connect(&worker, signal, &worker, [this] { hold(); }, Qt::DirectConnection);
+    }
+    void arm()
+    {
+        released = false;
+        armed = true;
+    }
+    // Waits, without running the test thread's event loop, until the worker is held.
+    bool waitUntilHeld(int limitMs = 15000)
+    {
+        for (int waited = 0; !holding && waited < limitMs; waited += 2)
+            QThread::msleep(2);
+        return holding;
+    }
+    bool held() const { return holding; }
+    void release() { released = true; }
+
+private:
+    void hold()
+    {
+        if (!armed.exchange(false))
+            return;
+        holding = true;
+        for (int waited = 0; !released && waited < 30000; waited += 2)
+            QThread::msleep(2); // never for ever: a failing test must not hang
+        released = false;
+        holding = false;
+    }
+
+    std::atomic<bool> armed{false};
+    std::atomic<bool> holding{false};
+    std::atomic<bool> released{false};
+};
+
 } // namespace
 
 class TestWorkflow : public QObject {
@@ -74,19 +122,29 @@ private slots:
     void failingOtpReadIsRetriedOnlyAfterTheDeviceWasGone();
     void downloadRequestWithoutDeviceIsDropped();
     void secondConnectionInB2IsIgnored();
+    void swapWithoutListingInBetween_data();
+    void swapWithoutListingInBetween();
+    void swapBetweenClickAndDownload();
+    void verificationRequestForAGoneDeviceIsDropped();
+    void swapInB4BeforeTheReadBack_data();
+    void swapInB4BeforeTheReadBack();
+    void swapDuringTheReadBack();
     void stopDuringSlowToolRun();
     void debugOutputSuppressesRepetition();
 
 private:
     void prepare(const QString &configuration);
-    // Builds the two machines, the worker started by the machine's start.
-    void startWorkflow();
+    // Builds the two machines, the worker started by the machine's start;
+    // beforeStart may connect to the worker first.
+    void startWorkflow(const std::function<void(SM_A &)> &beforeStart = {});
 
     std::unique_ptr<QTemporaryDir> state;
     std::map<ToolCommand, ToolCommandEntry> savedTable;
     std::unique_ptr<SM_A> worker;
     std::unique_ptr<SM_B> machine;
     std::unique_ptr<Recorder> recorder;
+    std::unique_ptr<Bus> bus;
+    WorkerGate gate;
     QString desiredRevision;
 };
 
@@ -103,10 +161,12 @@ void TestWorkflow::init()
     commandTable() = savedTable;
     state = simulatorfixture::freshState(true);
     QVERIFY(state->isValid());
+    bus = std::make_unique<Bus>(state->path(), simulatorPath("dfu-util_simulator.sh"));
 }
 
 void TestWorkflow::cleanup()
 {
+    gate.release();
     if (machine)
         machine->stop();
     machine.reset(); // before the worker it refers to
@@ -120,10 +180,12 @@ void TestWorkflow::prepare(const QString &configuration)
     QCOMPARE(setupPreparedConfig(configuration), 0);
 }
 
-void TestWorkflow::startWorkflow()
+void TestWorkflow::startWorkflow(const std::function<void(SM_A &)> &beforeStart)
 {
     worker = std::make_unique<SM_A>(tempFilePath(firmwareDfuFileName), tempFilePath(firmwareBinFileName),
                                     tempFilePath(uploadedFwFileName));
+    if (beforeStart)
+        beforeStart(*worker);
     worker->idleScanDelayMs = 30;
     worker->connectedPollDelayMs = 60;
     machine = std::make_unique<SM_B>(worker.get(), 30, desiredRevision);
@@ -243,7 +305,7 @@ void TestWorkflow::downloadRequestWithoutDeviceIsDropped()
     QTRY_VERIFY_WITH_TIMEOUT(recorder->worker.count("NoDevConn") >= 2, 15000);
 
     MessageCapture capture;
-    worker->setRequest(SM_A::DownloadRequest); // nobody clicked for the device that comes next
+    worker->setRequest(SM_A::DownloadRequest, 0); // nobody clicked for the device that comes next
     prepare("upgradable");
     QTRY_COMPARE_WITH_TIMEOUT(recorder->states, (QStringList{"B1", "B2"}), 15000);
     QTest::qWait(400); // several looks at the pending request
@@ -263,6 +325,183 @@ void TestWorkflow::secondConnectionInB2IsIgnored()
     QCOMPARE(recorder->states, (QStringList{"B1", "B2"}));
     QCOMPARE(machine->deviceInfo.FW_revision, first.FW_revision);
     QCOMPARE(recorder->signals_.count("DeviceConnected"), 1);
+}
+
+void TestWorkflow::swapWithoutListingInBetween_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QStringList>("states");
+    QTest::addColumn<int>("deviceType");
+    QTest::addColumn<QString>("revision");
+    QTest::addColumn<bool>("clickWrites");
+
+    // A stale revision equal to the embedded one would send the T4-flashed T30 to a read-back.
+    QTest::newRow("up-to-date T30, then a T30 holding T4 firmware")
+        << "up-to-date" << "firmware-mismatch" << QStringList{"B1", "B4", "B6", "B1", "B2"} << 30 << "" << true;
+    QTest::newRow("T30 C2, then an empty OTP with T30 firmware")
+        << "upgradable" << "blank-otp" << QStringList{"B1", "B2", "B1", "B9"} << 0 << "" << true;
+    QTest::newRow("T30 C2, then an OTP of an unknown product")
+        << "upgradable" << "unknown-product" << QStringList{"B1", "B2", "B1", "B8"} << 0 << "" << false;
+    QTest::newRow("T30 C2, then a T4") << "upgradable" << "other-product" << QStringList{"B1", "B2", "B1", "B8"}
+                                       << 36 << "A4" << false;
+}
+
+void TestWorkflow::swapWithoutListingInBetween()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QStringList, states);
+    QFETCH(int, deviceType);
+    QFETCH(QString, revision);
+    QFETCH(bool, clickWrites);
+
+    const QString a = bus->stage(first, serialA);
+    const QString b = bus->stage(second, serialB);
+    QVERIFY(!a.isEmpty() && !b.isEmpty());
+    QVERIFY(bus->attach(a));
+    startWorkflow();
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->states, states.mid(0, states.indexOf("B1", 1)), 15000);
+
+    QVERIFY(bus->attach(b)); // in B2 or B6, before any click
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->worker.count("DevConn"), 2, 15000);
+    QTest::qWait(400); // a wrong judgement would go on to a read-back by now
+    QCOMPARE(recorder->states, states);
+    QCOMPARE(int(machine->deviceInfo.device_type), deviceType);
+    QCOMPARE(machine->deviceInfo.FW_revision, revision);
+    QCOMPARE(Bus::transfers(b), Bus::identificationOnly());
+
+    // A click now is for the device on show, and only ever reaches it.
+    machine->do_download();
+    QTest::qWait(400);
+    QCOMPARE(recorder->worker.contains("FwDownloading"), clickWrites);
+    QVERIFY(!Bus::transfers(a).join(',').contains("download_FW"));
+    if (clickWrites)
+        QTRY_VERIFY_WITH_TIMEOUT(Bus::transfers(b).contains("download_FW 91136"), 5000);
+}
+
+void TestWorkflow::swapBetweenClickAndDownload()
+{
+    const QString a = bus->stage("upgradable", serialA);
+    const QString b = bus->stage("upgradable", serialB); // a T30 that would take the firmware
+    QVERIFY(!a.isEmpty() && !b.isEmpty());
+    const QByteArray flashOfB = Bus::flash(b);
+    QVERIFY(bus->attach(a));
+    startWorkflow([this](SM_A &device) { gate.install(device, &SM_A::sig_A4_entered); });
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->states, (QStringList{"B1", "B2"}), 15000);
+
+    // The worker is about to pause before its next look at the requests.
+    gate.arm();
+    QVERIFY(gate.waitUntilHeld());
+    machine->do_download(); // the click, for A
+    QTRY_COMPARE(recorder->states.last(), QString("B3"));
+    QVERIFY(bus->attach(b)); // A out, B in, before the worker lists again
+    gate.release();
+
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->worker.count("FwDownloaded"), 1, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->states, (QStringList{"B1", "B2", "B3", "B1", "B2"}), 15000);
+    // dfu-util was told to write A, which is gone: B was not touched.
+    QCOMPARE(Bus::transfers(b), Bus::identificationOnly());
+    QCOMPARE(Bus::flash(b), flashOfB);
+    QCOMPARE(machine->deviceInfo.FW_revision, QString("C2")); // B, truthfully: still upgradable
+}
+
+void TestWorkflow::verificationRequestForAGoneDeviceIsDropped()
+{
+    const QString a = bus->stage("up-to-date", serialA);
+    const QString b = bus->stage("other-product", serialB);
+    QVERIFY(!a.isEmpty() && !b.isEmpty());
+    startWorkflow([this](SM_A &device) {
+        gate.install(device, &SM_A::sig_scanning);
+        // The scan after A is announced: the worker has looked for a request once.
+        connect(&device, &SM_A::sig_DevConn, &device, [this] { gate.arm(); }, Qt::DirectConnection);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->worker.count("NoDevConn") >= 2, 15000); // idle, nothing attached
+
+    // From here the test thread runs no events until the worker is held: the
+    // user interface handles A's arrival late, as a busy one would.
+    MessageCapture capture;
+    QVERIFY(bus->attach(a));
+    QVERIFY(gate.waitUntilHeld());
+    bus->detach(); // A pulled before the worker lists again
+    QTRY_COMPARE(recorder->states, (QStringList{"B1", "B4"})); // the verification request, for A
+    const int noDevice = recorder->worker.count("NoDevConn");
+    gate.release();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->worker.count("NoDevConn") > noDevice, 15000);
+    QTRY_COMPARE(recorder->states, (QStringList{"B1", "B4", "B1"}));
+
+    QVERIFY(bus->attach(b));
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->worker.count("DevConn"), 2, 15000);
+    QTest::qWait(400);
+    QCOMPARE(recorder->states, (QStringList{"B1", "B4", "B1", "B8"}));
+    QVERIFY(!recorder->worker.contains("FwUploading"));
+    QCOMPARE(Bus::transfers(b), Bus::identificationOnly());
+    QVERIFY(capture.texts().contains("SM_A: verification request dropped, the device it was made for is gone"));
+}
+
+void TestWorkflow::swapInB4BeforeTheReadBack_data()
+{
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("settled");
+    QTest::newRow("another product") << "other-product" << "B8";
+    QTest::newRow("an empty OTP") << "blank" << "B9";
+}
+
+void TestWorkflow::swapInB4BeforeTheReadBack()
+{
+    QFETCH(QString, second);
+    QFETCH(QString, settled);
+    const QString a = bus->stage("up-to-date", serialA);
+    const QString b = bus->stage(second, serialB);
+    QVERIFY(!a.isEmpty() && !b.isEmpty());
+    QVERIFY(bus->attach(a));
+    startWorkflow([this](SM_A &device) {
+        gate.install(device, &SM_A::sig_A4_entered);
+        connect(&device, &SM_A::sig_DevConn, &device, [this] { gate.arm(); }, Qt::DirectConnection);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(gate.held(), 15000);
+    QTRY_COMPARE(recorder->states, (QStringList{"B1", "B4"})); // verification requested for A
+    QVERIFY(bus->attach(b)); // A out, B in, before the worker takes the request
+    gate.release();
+
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->worker.count("DevConn"), 2, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->states.last(), settled, 15000);
+    QTest::qWait(400);
+    // The read-back named A, which was gone: it failed, and B was never read back.
+    QCOMPARE(recorder->states, (QStringList{"B1", "B4", "B7", "B1", settled}));
+    QCOMPARE(Bus::transfers(b), Bus::identificationOnly());
+    QVERIFY(!recorder->worker.contains("FwUploadedMatches"));
+}
+
+void TestWorkflow::swapDuringTheReadBack()
+{
+    commandTable() = savedTable;
+    setupSimulator(false); // a read-back that takes as long as a real one
+    const QString a = bus->stage("up-to-date", serialA);
+    const QString b = bus->stage("other-product", serialB);
+    QVERIFY(!a.isEmpty() && !b.isEmpty());
+    QVERIFY(bus->attach(a));
+    startWorkflow([this](SM_A &device) {
+        gate.install(device, &SM_A::sig_FwUploading);
+        gate.arm();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(gate.held(), 15000);
+    const QString upload = tempFilePath(uploadedFwFileName);
+    gate.release();
+    // The simulated dfu-util creates its file when the transfer begins.
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(upload) && clock.elapsed() < 10000)
+        QThread::msleep(1);
+    QVERIFY(bus->attach(b));
+
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->worker.count("DevConn"), 2, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->states.last(), QString("B8"), 15000);
+    QCOMPARE(recorder->states, (QStringList{"B1", "B4", "B7", "B1", "B8"}));
+    QCOMPARE(recorder->worker.count("FwUploadedDiffers"), 1); // A's read-back was cut short
+    QVERIFY(Bus::transfers(a).contains("upload_FW 91136"));
+    QCOMPARE(Bus::transfers(b), Bus::identificationOnly());
+    QCOMPARE(int(machine->deviceInfo.device_type), 36);
 }
 
 void TestWorkflow::stopDuringSlowToolRun()
