@@ -30,5 +30,11 @@ public slots:
 // The message handler installed with "-l": hands each message to logWindow.
 void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg);
 
+// For the end, after the event loop has returned: nothing would deliver a
+// message queued from another thread to the dialog any more, so from now on
+// such messages go straight to standard error in the same form. Messages
+// still queued are written first, so the order stays.
+void routeMessagesDirectly();
+
 // The one log window, set by start-up.
 extern QPointer<LogWindow> logWindow;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
@@ -37,25 +38,47 @@ LogWindowDialog::LogWindowDialog(QWidget *parent)
     resize(600, 400);
 }
 
-void LogWindowDialog::outputMessage(QtMsgType type, const LogContext &context, const QString &msg)
+namespace {
+// The level's name on standard error; null for a type that is no message level.
+const char *levelName(QtMsgType type)
 {
-    const char *level = nullptr;
-    QString view;
     switch (type) {
-    case QtDebugMsg: level = "Debug"; view = tr("Debug: %1"); break;
-    case QtWarningMsg: level = "Warning"; view = tr("Warning: %1"); break;
-    case QtCriticalMsg: level = "Critical"; view = tr("CRITICAL: %1"); break;
-    case QtFatalMsg: level = "Fatal"; view = tr("FATAL: %1"); break;
-    case QtInfoMsg: level = "Info"; view = tr("%1"); break;
-    default: return;
+    case QtDebugMsg: return "Debug";
+    case QtWarningMsg: return "Warning";
+    case QtCriticalMsg: return "Critical";
+    case QtFatalMsg: return "Fatal";
+    case QtInfoMsg: return "Info";
     }
+    return nullptr;
+}
+} // namespace
+
+void writeRoutedMessage(QtMsgType type, const LogContext &context, const QString &msg)
+{
+    const char *level = levelName(type);
+    if (!level)
+        return;
     const QByteArray local = msg.toLocal8Bit();
-    textView->append(view.arg(msg));
     std::fprintf(stderr, "%s: %s (%s:%u, %s)\n", level, local.constData(),
                  context.file.isNull() ? "(null)" : context.file.constData(), unsigned(context.line),
                  context.function.isNull() ? "(null)" : context.function.constData());
     if (type == QtFatalMsg)
         std::abort();
+}
+
+void LogWindowDialog::outputMessage(QtMsgType type, const LogContext &context, const QString &msg)
+{
+    QString view;
+    switch (type) {
+    case QtDebugMsg: view = tr("Debug: %1"); break;
+    case QtWarningMsg: view = tr("Warning: %1"); break;
+    case QtCriticalMsg: view = tr("CRITICAL: %1"); break;
+    case QtFatalMsg: view = tr("FATAL: %1"); break;
+    case QtInfoMsg: view = tr("%1"); break;
+    default: return;
+    }
+    textView->append(view.arg(msg));
+    writeRoutedMessage(type, context, msg);
 }
 
 void LogWindowDialog::save()
@@ -96,4 +119,11 @@ void LogWindowDialog::keyPressEvent(QKeyEvent *event)
 void LogWindowDialog::closeEvent(QCloseEvent *event)
 {
     event->accept(); // closing only hides it; its text stays
+}
+
+void LogWindowDialog::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    if (!event->spontaneous())
+        emit hidden();
 }

@@ -16,6 +16,10 @@ struct LogContext {
 };
 Q_DECLARE_METATYPE(LogContext)
 
+// Writes a routed message to standard error with its level and origin; a fatal
+// message then aborts the process. A type that is no message level is dropped.
+void writeRoutedMessage(QtMsgType type, const LogContext &context, const QString &msg);
+
 class LogWindowDialog : public QDialog {
     Q_OBJECT
 
@@ -31,6 +35,10 @@ public:
     // is written; shows an error box and returns false when that fails.
     bool saveTo(const QString &path);
 
+signals:
+    // The dialog was hidden by the tool or the user (not minimised).
+    void hidden();
+
 public slots:
     // Appends the message to the view and writes it, with its level and
     // origin, to standard error. A fatal message then aborts the process.
@@ -41,4 +49,5 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 };

@@ -44,6 +44,8 @@ private slots:
     void clearThenSave();
     void toggleBesideMainWindow();
     void escapeAndClose();
+    // Last: it switches the process to direct output for good.
+    void otherThreadsAfterTheEventLoopWriteDirectly();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -243,11 +245,26 @@ void TestLogWindow::escapeAndClose()
     logWindow->toggle_visibility(&main);
     QTest::keyClick(dialog, Qt::Key_Escape);
     QVERIFY(dialog->isVisible());
+    QSignalSpy hidden(dialog, &LogWindowDialog::hidden);
     dialog->close();
     QVERIFY(!dialog->isVisible());
+    QCOMPARE(hidden.count(), 1); // the tool may be waiting for the last window
     logWindow->toggle_visibility(&main);
     QVERIFY(dialog->isVisible());
     QCOMPARE(viewText(), QString("kept"));
+}
+
+void TestLogWindow::otherThreadsAfterTheEventLoopWriteDirectly()
+{
+    OutputCapture err(STDERR_FILENO);
+    std::thread([] { qInfo("queued before the end"); }).join();
+    // As the shutdown does once the event loop has returned: nothing would
+    // deliver a queued message any more.
+    routeMessagesDirectly();
+    std::thread([] { qInfo("Stop requested: killing"); }).join();
+    QCOMPARE(QString::fromLocal8Bit(err.text()), QString("Info: queued before the end ((null):0, (null))\n"
+                                                         "Info: Stop requested: killing ((null):0, (null))\n"));
+    QCOMPARE(viewText(), QString("queued before the end"));
 }
 
 QTEST_MAIN(TestLogWindow)
