@@ -54,7 +54,31 @@ void onTerminationSignal(int)
 }
 
 // Ctrl+C in a terminal or a TERM signal ends the event loop like closing the
-// window does, so the workflow stops and the working directory is removed.
+// window does, so the workflow stops and the working directory is removed. A
+// firmware write in progress is finished first: cut short, it would leave the
+// device without working firmware. A second signal ends the tool at once.
+void onTerminationSignalReceived(QApplication &application)
+{
+    static bool waitingForWrite = false;
+    if (waitingForWrite) {
+        qCritical() << "Second termination signal received: ending now, the firmware write is cut short";
+        application.quit();
+        return;
+    }
+    if (sm_A) {
+        // Connected before asking, so that a worker ending right after the write is not missed.
+        QObject::connect(sm_A, &QThread::finished, &application, &QApplication::quit);
+        if (sm_A->requestStopAfterDownload()) {
+            waitingForWrite = true;
+            qWarning() << "Termination signal received: the firmware is being written; the tool ends once the "
+                          "write is finished (a second signal ends it at once)";
+            return;
+        }
+    }
+    qInfo() << "Termination signal received";
+    application.quit();
+}
+
 void quitOnTerminationSignals(QApplication &application)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
@@ -63,8 +87,7 @@ void quitOnTerminationSignals(QApplication &application)
     QObject::connect(notifier, &QSocketNotifier::activated, &application, [&application] {
         char byte;
         [[maybe_unused]] const ssize_t read = ::read(signalPipe[1], &byte, 1);
-        qInfo() << "Termination signal received";
-        application.quit();
+        onTerminationSignalReceived(application);
     });
     struct sigaction action = {};
     action.sa_handler = onTerminationSignal;
@@ -133,6 +156,7 @@ bool startUp(QApplication &application)
 
 int shutDown(int exitCode)
 {
+    routeMessagesDirectly();
     qInfo() << "app.exec() returns: " << exitCode;
     if (sm_B)
         sm_B->stop();

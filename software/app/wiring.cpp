@@ -43,8 +43,17 @@ void showDeviceRevision()
     setStatus(deviceRevisionText());
 }
 
+// The "FW differs" message speaks of one read-back of one device: it goes when
+// that device does, or when the user writes the firmware again.
+void closeFwDiffersBox()
+{
+    if (auto *box = mainWindow->findChild<QMessageBox *>("fwDiffersBox"))
+        box->close();
+}
+
 void showNoDevice()
 {
+    closeFwDiffersBox();
     setStatus(statusText("status_noDev"));
     mainWindow->progressBar->setFormat("This text should not be visible!");
     mainWindow->progressBar->hide();
@@ -52,6 +61,7 @@ void showNoDevice()
 
 void showUpgrading()
 {
+    closeFwDiffersBox();
     mainWindow->progressBar->startAutoProgress("Upgrading firmware", 90.0);
 }
 
@@ -115,6 +125,20 @@ bool confirmStopDuringUpgrade()
     return stopping;
 }
 
+// After the workflow has stopped. Q and Escape end the tool. A closed main
+// window may leave the log window open for reading; the tool ends once that is
+// hidden too, so that no process is left running without a window.
+void endTool(QApplication &application)
+{
+    LogWindowDialog *log = logWindow->dialog;
+    if (mainWindow->isVisible() || !log->isVisible()) {
+        application.quit();
+        return;
+    }
+    qInfo() << "The log window stays open; hiding it ends the tool";
+    QObject::connect(log, &LogWindowDialog::hidden, &application, &QApplication::quit);
+}
+
 } // namespace
 
 QString deviceRevisionText()
@@ -135,7 +159,7 @@ bool stopWorker(unsigned long limitMs)
 void wireWorkflow(QApplication &application)
 {
     MainWindow *window = mainWindow;
-    // 1-3: Q or Escape stop the workflow.
+    // 1-3: Q, Escape or closing the window stop the workflow.
     QObject::connect(window, &MainWindow::finished, [] {
         qInstallMessageHandler(nullptr);
         qInfo() << "Msg-handler reset";
@@ -152,9 +176,10 @@ void wireWorkflow(QApplication &application)
     });
     // 4: the machine has no final state, so this does not fire.
     QObject::connect(sm_B, &QStateMachine::finished, &application, &QApplication::quit);
-    // A stopped workflow in an open window would only confuse: Q and Escape end
-    // the tool, after the reactions above.
-    QObject::connect(window, &MainWindow::finished, &application, &QApplication::quit, Qt::QueuedConnection);
+    // A stopped workflow in an open window would only confuse: the tool ends,
+    // after the reactions above (queued: a closing window is hidden by then).
+    QObject::connect(window, &MainWindow::finished, &application, [&application] { endTool(application); },
+                     Qt::QueuedConnection);
     window->confirmFinish = confirmStopDuringUpgrade;
 
     QObject::connect(sm_B, &SM_B::sig_UpgradeImpossible, window, &MainWindow::disableDownload);

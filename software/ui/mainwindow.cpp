@@ -151,10 +151,14 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (confirmFinish && !confirmFinish())
+    if (confirmFinish && !confirmFinish()) {
         event->ignore();
-    else
-        event->accept();
+        return;
+    }
+    event->accept();
+    // Closing the window ends the workflow as Q does, also when another window
+    // of the tool (the log) stays open.
+    emit finished();
 }
 
 MainWindow *createMainWindow(AppState &state, QWidget *parent, bool simulatorMode)

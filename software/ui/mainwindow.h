@@ -37,7 +37,7 @@ public:
     std::function<bool()> confirmFinish;
 
 signals:
-    void finished();            // Q or Escape
+    void finished();            // Q, Escape, or the window closed: the user ends the workflow
     void downloadModeChanged(); // after every change request, changed or not
 
 public slots:

@@ -32,8 +32,11 @@ private slots:
     void verifyingRun();
     void firmwareMatches();
     void firmwareDiffers();
+    void firmwareDiffersMessageGoesWithItsDevice_data();
+    void firmwareDiffersMessageGoesWithItsDevice();
     void ctrlLFromBothWindows();
     void quitStopsTheWorkflow();
+    void closingTheWindowStopsTheWorkflow();
 
 private:
     QString status() const { return mainWindow->statusLabel->text(); }
@@ -187,6 +190,30 @@ void TestWiring::firmwareDiffers()
     box->accept();
 }
 
+void TestWiring::firmwareDiffersMessageGoesWithItsDevice_data()
+{
+    QTest::addColumn<QString>("then");
+    QTest::newRow("the device is gone") << "UpgradeImpossible";
+    QTest::newRow("the firmware is written again") << "DoDownload";
+}
+
+void TestWiring::firmwareDiffersMessageGoesWithItsDevice()
+{
+    QFETCH(QString, then);
+    sm_B->deviceInfo.otp.product.type = 30;
+    emit sm_B->sig_UpgradePossible();
+    emit sm_B->sig_FwDiffers();
+    QPointer<QMessageBox> box = mainWindow->findChild<QMessageBox *>("fwDiffersBox");
+    QVERIFY(box && box->isVisible());
+
+    if (then == "UpgradeImpossible")
+        emit sm_B->sig_UpgradeImpossible();
+    else
+        emit sm_B->sig_DoDownload();
+    // Left open, it would speak of a read-back that no longer concerns what is shown.
+    QTRY_VERIFY(box.isNull() || !box->isVisible());
+}
+
 void TestWiring::ctrlLFromBothWindows()
 {
     LogWindowDialog *dialog = logWindow->dialog;
@@ -213,6 +240,24 @@ void TestWiring::quitStopsTheWorkflow()
     qInstallMessageHandler(testHandler);
     QVERIFY2(written.contains("Msg-handler reset\nTrying to stop sm_A\n"), qPrintable(written));
     QVERIFY(sm_A->isStopRequested());
+}
+
+void TestWiring::closingTheWindowStopsTheWorkflow()
+{
+    // With the log window open the tool outlives its main window: the workflow
+    // must not go on unseen behind it.
+    logWindow->toggle_visibility(mainWindow);
+    const QtMessageHandler testHandler = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler(testHandler);
+    OutputCapture err(STDERR_FILENO);
+    QVERIFY(mainWindow->close());
+    QTRY_VERIFY(!sm_B->isRunning());
+    const QString written = QString::fromLocal8Bit(err.text());
+    qInstallMessageHandler(testHandler);
+    QVERIFY2(written.contains("Msg-handler reset\nTrying to stop sm_A\n"), qPrintable(written));
+    QVERIFY(sm_A->isStopRequested());
+    QVERIFY(logWindow->dialog->isVisible()); // still there for reading
+    logWindow->dialog->hide();
 }
 
 QTEST_MAIN(TestWiring)

@@ -3,11 +3,15 @@
 // the user sees is checked in the routed log lines ("-l" writes them to
 // standard error) and in screenshots, which are kept as test artifacts.
 
+#include "imagegen.h"
+#include "simulatorbus.h"
+
 #include <QtTest>
 
 #include <QScreen>
 
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -29,6 +33,24 @@ QString xdotool(const QStringList &arguments)
     return runCommand(XDOTOOL, arguments);
 }
 
+// The tool as a shell starts a foreground job: in a process group of its own,
+// which Ctrl+C in that terminal signals as a whole.
+class JobProcess : public QProcess {
+protected:
+    void setupChildProcess() override { ::setpgid(0, 0); }
+};
+
+// The firmware the tool carries, rebuilt from its description.
+QByteArray embeddedFirmware()
+{
+    QFile file(FIRMWARE_DESCRIPTION);
+    imagegen::FirmwareSpec spec;
+    QString error;
+    if (!file.open(QIODevice::ReadOnly) || !imagegen::firmwareSpecFromJson(file.readAll(), &spec, &error))
+        return QByteArray();
+    return imagegen::buildFirmware(spec);
+}
+
 // One run of the tool against one prepared simulated device.
 class ToolRun {
 public:
@@ -44,6 +66,7 @@ public:
         environment.insert("QT_QPA_PLATFORM", "xcb");
         QFile::setPermissions(path("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
+        this->environment = environment;
         QProcess setup;
         setup.setProcessEnvironment(environment);
         setup.start(SIMULATOR_SCRIPT, {"--dfu-util-command", "setup_prepared_config", configuration});
@@ -69,6 +92,19 @@ public:
         QDir().mkpath(sandbox.filePath(name));
         return sandbox.filePath(name);
     }
+
+    // A termination signal to the tool, or to its whole process group as
+    // Ctrl+C in its terminal would send it.
+    void signal(int number, bool toTheGroup = false)
+    {
+        const pid_t pid = pid_t(process.processId());
+        ::kill(toTheGroup ? -pid : pid, number);
+    }
+
+    // The simulated device's flash, as far as the embedded firmware reaches.
+    QByteArray flashStart(int size) { return Bus::flash(path("simulator") + "/current").left(size); }
+
+    Bus bus() { return Bus(path("simulator"), SIMULATOR_SCRIPT, environment); }
 
     // Reads what the tool has written so far.
     const QStringList &log()
@@ -180,8 +216,9 @@ public:
     }
 
     QTemporaryDir sandbox;
-    QProcess process;
+    JobProcess process;
     bool prepared = false;
+    QProcessEnvironment environment;
 
 private:
     QByteArray buffer;
@@ -229,6 +266,12 @@ private slots:
     void quitKeys();
     void quitDuringUpgradeAsksFirst();
     void closingTheWindow();
+    void terminationSignalLetsTheWriteFinish_data();
+    void terminationSignalLetsTheWriteFinish();
+    void secondTerminationSignalEndsAtOnce();
+    void closedMainWindowLeavesTheLogForReading_data();
+    void closedMainWindowLeavesTheLogForReading();
+    void swappedDeviceIsShownAsItIs();
 };
 
 void TestEndToEnd::upgradeInOneClick()
@@ -423,6 +466,147 @@ void TestEndToEnd::closingTheWindow()
     QCOMPARE(run.process.exitCode(), 0);
     QVERIFY(run.find("app.exec() returns:  0") >= 0);
     QVERIFY(!QFileInfo::exists(workDirectory));
+}
+
+void TestEndToEnd::terminationSignalLetsTheWriteFinish_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<bool>("toTheGroup");
+    QTest::newRow("TERM") << int(SIGTERM) << false;
+    QTest::newRow("Ctrl+C in the terminal") << int(SIGINT) << true;
+}
+
+void TestEndToEnd::terminationSignalLetsTheWriteFinish()
+{
+    QFETCH(int, number);
+    QFETCH(bool, toTheGroup);
+    const QByteArray firmware = embeddedFirmware();
+    QVERIFY(!firmware.isEmpty());
+    ToolRun run("upgradable");
+    QVERIFY(run.prepared);
+    QVERIFY(run.waitFor("SM_B: entered B2") >= 0);
+    const QString workDirectory = run.workDirectory();
+    run.clickInstall();
+    const int downloading = run.waitFor("SM_A: /sig_FwDownloading", 30000);
+    QVERIFY(downloading >= 0);
+    QTest::qWait(1500); // in the middle of the write
+
+    run.signal(number, toTheGroup);
+    QVERIFY(run.waitFor("the tool ends once the write is finished", 10000, downloading) >= 0);
+    QVERIFY(run.finished(60000));
+    QCOMPARE(run.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(run.process.exitCode(), 0);
+    QVERIFY(run.find("SM_A: /sig_FwDownloaded", downloading) >= 0);
+    QCOMPARE(run.find("Stop requested: killing", downloading), -1);
+    QCOMPARE(run.find("SM_A: /sig_FwUploading", downloading), -1); // no read-back is started
+    QVERIFY(run.flashStart(firmware.size()) == firmware);          // the write was completed
+    QVERIFY(!QFileInfo::exists(workDirectory));
+}
+
+void TestEndToEnd::secondTerminationSignalEndsAtOnce()
+{
+    const QByteArray firmware = embeddedFirmware();
+    ToolRun run("upgradable");
+    QVERIFY(run.prepared);
+    QVERIFY(run.waitFor("SM_B: entered B2") >= 0);
+    const QString workDirectory = run.workDirectory();
+    run.clickInstall();
+    const int downloading = run.waitFor("SM_A: /sig_FwDownloading", 30000);
+    QVERIFY(downloading >= 0);
+    QTest::qWait(1000);
+
+    run.signal(SIGTERM);
+    const int waiting = run.waitFor("the tool ends once the write is finished", 10000, downloading);
+    QVERIFY(waiting >= 0);
+    run.signal(SIGTERM);
+    QVERIFY(run.finished(30000));
+    QCOMPARE(run.process.exitCode(), 0);
+    QVERIFY(run.find("Critical: Second termination signal received", waiting) >= 0);
+    // The worker's last lines come after the event loop has returned: with
+    // "-l" they still reach standard error.
+    const int killed = run.find("Stop requested: killing", waiting);
+    QVERIFY(killed >= 0);
+    QVERIFY(run.log()[killed].contains("download_FW"));
+    QVERIFY(run.find("Exit with -1 from", killed) >= 0);
+    QVERIFY(run.flashStart(firmware.size()) != firmware); // cut short, as the user insisted
+    QVERIFY(!QFileInfo::exists(workDirectory));
+}
+
+void TestEndToEnd::closedMainWindowLeavesTheLogForReading_data()
+{
+    QTest::addColumn<QString>("configuration");
+    QTest::addColumn<bool>("duringUpgrade");
+    QTest::addColumn<QString>("hideWith");
+    QTest::newRow("no device; Ctrl+L hides the log") << "no-device" << false << "ctrl+l";
+    QTest::newRow("upgrading, stopped anyway; the log is closed") << "upgradable" << true << "close";
+}
+
+void TestEndToEnd::closedMainWindowLeavesTheLogForReading()
+{
+    QFETCH(QString, configuration);
+    QFETCH(bool, duringUpgrade);
+    QFETCH(QString, hideWith);
+    ToolRun run(configuration);
+    QVERIFY(run.prepared);
+    QVERIFY(run.waitFor("Starting sm_A") >= 0);
+    const QString workDirectory = run.workDirectory();
+    const QString main = run.mainWindow();
+    run.key(main, "ctrl+l");
+    QTRY_COMPARE(run.windowIds().size(), 2);
+    const QString dialog = run.windowIds().first() == main ? run.windowIds().last() : run.windowIds().first();
+    if (duringUpgrade) {
+        QVERIFY(run.waitFor("SM_B: entered B2") >= 0);
+        run.clickInstall();
+        QVERIFY(run.waitFor("SM_A: /sig_FwDownloading", 30000) >= 0);
+    }
+
+    const int closing = run.log().size();
+    QCOMPARE(runCommand(XCLOSE, {main}), QString());
+    if (duringUpgrade) {
+        const QString box = run.waitForWindow("Upgrade in progress", 10000);
+        QVERIFY2(!box.isEmpty(), "no question before interrupting the upgrade");
+        run.key(box, "Tab"); // from "Keep upgrading", the default, to "Stop anyway"
+        xdotool({"key", "space"});
+        QVERIFY(run.waitFor("Stop during the upgrade confirmed", 10000, closing) >= 0);
+    }
+    QVERIFY(run.waitFor("Trying to stop sm_A", 10000, closing) >= 0);
+    QVERIFY(run.waitFor("The log window stays open; hiding it ends the tool", 10000, closing) >= 0);
+    if (duringUpgrade)
+        QVERIFY(run.find("Stop requested: killing", closing) >= 0);
+    QTest::qWait(1000);
+    QCOMPARE(run.process.state(), QProcess::Running);
+    QCOMPARE(run.windowIds(), QStringList{dialog});
+    screenshot(duringUpgrade ? "log-left-open-after-stopped-upgrade" : "log-left-open");
+
+    if (hideWith == "close")
+        QCOMPARE(runCommand(XCLOSE, {dialog}), QString());
+    else
+        run.key(dialog, hideWith);
+    QVERIFY(run.finished());
+    QCOMPARE(run.process.exitCode(), 0);
+    QVERIFY(run.find("app.exec() returns:  0", closing) >= 0);
+    QVERIFY(!QFileInfo::exists(workDirectory));
+}
+
+void TestEndToEnd::swappedDeviceIsShownAsItIs()
+{
+    ToolRun run("up-to-date");
+    QVERIFY(run.prepared);
+    const int done = run.waitFor("SM_B: entered B6: FW in dev. matches");
+    QVERIFY(done >= 0);
+    // Straight from the verified T30 to a T30 whose flash holds another
+    // product's firmware, with no listing in between.
+    const Bus bus = run.bus();
+    const QString other = bus.stage("firmware-mismatch", "206F39A54E42");
+    QVERIFY(!other.isEmpty());
+    QVERIFY(bus.attach(other));
+    const int shown = run.waitFor("SM_B: entered B2: Conn. to (DFU-SE) dev. with diff. FW rev.", 30000, done);
+    QVERIFY(shown >= 0);
+    QTest::qWait(1500);
+    screenshot("swapped-to-unknown-revision");
+    QCOMPARE(run.find("SM_B: entered B4", done), -1); // its revision is unknown: nothing to verify
+    QCOMPARE(run.find("FW_revision:\tC3", done), -1);
+    QCOMPARE(Bus::transfers(other), Bus::identificationOnly());
 }
 
 QTEST_MAIN(TestEndToEnd)
