@@ -156,7 +156,8 @@ bool startUp(QApplication &application)
 
 int shutDown(int exitCode)
 {
-    routeMessagesDirectly();
+    if (logWindow)
+        logWindow->routeMessagesDirectly();
     qInfo() << "app.exec() returns: " << exitCode;
     if (sm_B)
         sm_B->stop();

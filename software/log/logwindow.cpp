@@ -1,16 +1,10 @@
 #include "logwindow.h"
 
-#include <QCoreApplication>
 #include <QThread>
-
-#include <mutex>
 
 QPointer<LogWindow> logWindow;
 
 namespace {
-std::mutex routing;         // orders the switch to direct output against queued messages
-bool routedDirectly = false; // guarded by routing
-
 LogContext copyOf(const QMessageLogContext &context)
 {
     LogContext copy;
@@ -25,11 +19,11 @@ LogContext copyOf(const QMessageLogContext &context)
 
 LogWindow::LogWindow(QObject *parent) : QObject(parent), dialog(new LogWindowDialog(nullptr))
 {
-    qRegisterMetaType<QtMsgType>("QtMsgType");
-    qRegisterMetaType<LogContext>("LogContext");
-    // Automatic: appended at once from the dialog's thread, queued (by value,
-    // in order) from the device worker.
     connect(this, &LogWindow::sendMessage, dialog, &LogWindowDialog::outputMessage);
+    // The messages themselves never travel with a queued signal: its copies
+    // would be made in one thread and read in another behind Qt's own lock,
+    // which ThreadSanitizer cannot see. They wait under our mutex instead.
+    connect(this, &LogWindow::messagesWaiting, this, &LogWindow::deliverWaiting, Qt::QueuedConnection);
 }
 
 LogWindow::~LogWindow()
@@ -39,7 +33,39 @@ LogWindow::~LogWindow()
 
 void LogWindow::outputMessage(QtMsgType type, const QMessageLogContext &context, const QString &msg)
 {
-    emit sendMessage(type, copyOf(context), msg);
+    if (QThread::currentThread() == thread()) {
+        emit sendMessage(type, copyOf(context), msg);
+        return;
+    }
+    std::lock_guard<std::mutex> lock(mutex);
+    if (routedDirectly) {
+        writeRoutedMessage(type, copyOf(context), msg);
+        return;
+    }
+    waiting.push_back({type, copyOf(context), msg});
+    if (waiting.size() == 1)
+        emit messagesWaiting();
+}
+
+void LogWindow::deliverWaiting()
+{
+    std::vector<Message> taken;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        taken.swap(waiting);
+    }
+    for (const Message &message : taken)
+        emit sendMessage(message.type, message.context, message.text);
+}
+
+void LogWindow::routeMessagesDirectly()
+{
+    // Under the lock: a message another thread writes meanwhile follows these.
+    std::lock_guard<std::mutex> lock(mutex);
+    routedDirectly = true;
+    for (const Message &message : waiting)
+        emit sendMessage(message.type, message.context, message.text);
+    waiting.clear();
 }
 
 void LogWindow::toggle_visibility(QMainWindow *mainWindow)
@@ -55,25 +81,6 @@ void LogWindow::toggle_visibility(QMainWindow *mainWindow)
 
 void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg)
 {
-    LogWindow *window = logWindow.data();
-    if (!window)
-        return;
-    // In the dialog's own thread the message is appended at once, inside this call.
-    if (QThread::currentThread() == window->dialog->thread()) {
-        window->outputMessage(type, context, msg);
-        return;
-    }
-    std::lock_guard<std::mutex> lock(routing);
-    if (routedDirectly)
-        writeRoutedMessage(type, copyOf(context), msg);
-    else
-        window->outputMessage(type, context, msg);
-}
-
-void routeMessagesDirectly()
-{
-    std::lock_guard<std::mutex> lock(routing);
-    routedDirectly = true;
     if (LogWindow *window = logWindow.data())
-        QCoreApplication::sendPostedEvents(window->dialog, QEvent::MetaCall);
+        window->outputMessage(type, context, msg);
 }

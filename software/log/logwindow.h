@@ -1,5 +1,7 @@
-// Routes every diagnostic message, from any thread, into the log dialog. The
-// message handler only emits a signal; the dialog appends in its own thread.
+// Routes every diagnostic message, from any thread, into the log dialog. A
+// message written in the dialog's thread is appended at once; one written in
+// another thread waits, in order, under a lock until the dialog's thread takes
+// it. The message handler never touches a widget.
 #pragma once
 
 #include "logwindowdialog.h"
@@ -7,6 +9,9 @@
 #include <QMainWindow>
 #include <QObject>
 #include <QPointer>
+
+#include <mutex>
+#include <vector>
 
 class LogWindow : public QObject {
     Q_OBJECT
@@ -17,24 +22,38 @@ public:
 
     LogWindowDialog *dialog;
 
+    // For the end, after the event loop has returned: nothing would take a
+    // waiting message to the dialog any more, so the messages still waiting
+    // are written now and, from then on, those of other threads go straight to
+    // standard error in the same form.
+    void routeMessagesDirectly();
+
 signals:
     void sendMessage(QtMsgType type, const LogContext &context, const QString &msg);
+    void messagesWaiting(); // carries no data: the messages stay under the lock
 
 public slots:
     void outputMessage(QtMsgType type, const QMessageLogContext &context, const QString &msg);
     // Hides the dialog, or shows it with its top-left corner at the main
     // window's top-right corner.
     void toggle_visibility(QMainWindow *mainWindow);
+
+private:
+    struct Message {
+        QtMsgType type;
+        LogContext context;
+        QString text;
+    };
+    // In the dialog's thread: hands the waiting messages on, in order.
+    void deliverWaiting();
+
+    std::mutex mutex; // guards the two members below
+    std::vector<Message> waiting;
+    bool routedDirectly = false;
 };
 
 // The message handler installed with "-l": hands each message to logWindow.
 void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg);
-
-// For the end, after the event loop has returned: nothing would deliver a
-// message queued from another thread to the dialog any more, so from now on
-// such messages go straight to standard error in the same form. Messages
-// still queued are written first, so the order stays.
-void routeMessagesDirectly();
 
 // The one log window, set by start-up.
 extern QPointer<LogWindow> logWindow;

@@ -14,8 +14,6 @@ struct LogContext {
     int line = 0;
     QByteArray function; // null when absent
 };
-Q_DECLARE_METATYPE(LogContext)
-
 // Writes a routed message to standard error with its level and origin; a fatal
 // message then aborts the process. A type that is no message level is dropped.
 void writeRoutedMessage(QtMsgType type, const LogContext &context, const QString &msg);

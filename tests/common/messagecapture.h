@@ -1,5 +1,6 @@
 // Collects the messages written through Qt's message logger while it lives,
-// so tests can check log lines exactly.
+// so tests can check log lines exactly. It may be created and destroyed while
+// a worker thread is logging.
 #pragma once
 
 #include <QList>
@@ -18,20 +19,24 @@ public:
 
     MessageCapture()
     {
-        current() = this;
+        {
+            std::lock_guard<std::mutex> lock(mutex());
+            instance() = this;
+        }
         previous = qInstallMessageHandler(&MessageCapture::handler);
     }
     ~MessageCapture()
     {
         qInstallMessageHandler(previous);
-        current() = nullptr;
+        std::lock_guard<std::mutex> lock(mutex());
+        instance() = nullptr;
     }
     MessageCapture(const MessageCapture &) = delete;
     MessageCapture &operator=(const MessageCapture &) = delete;
 
     QList<Message> messages() const
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<std::mutex> lock(mutex());
         return captured;
     }
     QStringList texts() const
@@ -43,25 +48,30 @@ public:
     }
     void clear()
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<std::mutex> lock(mutex());
         captured.clear();
     }
 
 private:
-    static MessageCapture *&current()
+    // One lock for the instance pointer and its messages: a handler call in a
+    // worker thread never sees a capture half made or already gone.
+    static std::mutex &mutex()
     {
-        static MessageCapture *instance = nullptr;
-        return instance;
+        static std::mutex lock;
+        return lock;
+    }
+    static MessageCapture *&instance()
+    {
+        static MessageCapture *capture = nullptr;
+        return capture;
     }
     static void handler(QtMsgType type, const QMessageLogContext &, const QString &text)
     {
-        if (MessageCapture *self = current()) {
-            std::lock_guard<std::mutex> lock(self->mutex);
+        std::lock_guard<std::mutex> lock(mutex());
+        if (MessageCapture *self = instance())
             self->captured.append({type, text});
-        }
     }
 
     QtMessageHandler previous = nullptr;
-    mutable std::mutex mutex; // messages come from worker threads too
     QList<Message> captured;
 };

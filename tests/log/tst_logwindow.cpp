@@ -44,7 +44,6 @@ private slots:
     void clearThenSave();
     void toggleBesideMainWindow();
     void escapeAndClose();
-    // Last: it switches the process to direct output for good.
     void otherThreadsAfterTheEventLoopWriteDirectly();
 
 private:
@@ -259,8 +258,8 @@ void TestLogWindow::otherThreadsAfterTheEventLoopWriteDirectly()
     OutputCapture err(STDERR_FILENO);
     std::thread([] { qInfo("queued before the end"); }).join();
     // As the shutdown does once the event loop has returned: nothing would
-    // deliver a queued message any more.
-    routeMessagesDirectly();
+    // deliver a waiting message any more.
+    logWindow->routeMessagesDirectly();
     std::thread([] { qInfo("Stop requested: killing"); }).join();
     QCOMPARE(QString::fromLocal8Bit(err.text()), QString("Info: queued before the end ((null):0, (null))\n"
                                                          "Info: Stop requested: killing ((null):0, (null))\n"));
