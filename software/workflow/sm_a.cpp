@@ -5,6 +5,7 @@
 #include <QDebug>
 
 #include <atomic>
+#include <utility>
 
 SM_A *sm_A = nullptr;
 
@@ -83,52 +84,22 @@ void SM_A::announce(const ConnectedDevice &device)
     announced = device;
 }
 
-namespace {
-void logDropped(int request)
-{
-    if (request == SM_A::DownloadRequest)
-        qInfo() << "SM_A: download request dropped, the device it was made for is gone";
-    else if (request == SM_A::VerifyRequest)
-        qInfo() << "SM_A: verification request dropped, the device it was made for is gone";
-}
-
-bool isRequest(int code)
-{
-    return code == SM_A::DownloadRequest || code == SM_A::VerifyRequest;
-}
-} // namespace
-
 int SM_A::takeRequest()
 {
-    int dropped = NoRequest;
+    int taken = NoRequest;
     {
         std::lock_guard<std::mutex> lock(mutex);
-        if (stopRequested || !isRequest(request))
+        if (stopRequested || (request != DownloadRequest && request != VerifyRequest))
             return NoRequest;
+        taken = std::exchange(request, int(NoRequest));
         if (announced.number != 0 && requestDevice == announced.number) {
-            const int taken = request;
-            request = NoRequest;
             downloading = taken == DownloadRequest;
             return taken;
         }
-        dropped = request;
-        request = NoRequest;
     }
-    logDropped(dropped);
+    qInfo() << (taken == DownloadRequest ? "SM_A: download request dropped, the device it was made for is gone"
+                                         : "SM_A: verification request dropped, the device it was made for is gone");
     return NoRequest;
-}
-
-void SM_A::dropRequest()
-{
-    int dropped = NoRequest;
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (!isRequest(request))
-            return;
-        dropped = request;
-        request = NoRequest;
-    }
-    logDropped(dropped);
 }
 
 void SM_A::downloadFinished()
@@ -157,8 +128,9 @@ void SM_A::run()
         case NewCycle: {
             emit sig_A0_entered();
             lastSerial.clear();
+            // No device is announced now: a request still pending is dropped
+            // when the next device is, since it was made for another.
             announce(ConnectedDevice());
-            dropRequest();
 
             emit sig_A1_entered();
             if (isStopRequested())

@@ -82,8 +82,6 @@ private:
     // there is none or a stop is requested; a request made for another device
     // is dropped.
     int takeRequest();
-    // Forgets a request: the device it was made for is gone.
-    void dropRequest();
     void downloadFinished();
     void announce(const ConnectedDevice &device);
 

@@ -190,6 +190,16 @@ public:
 
     void clickInstall() { click(mainWindow(), 207 + 125, 417 + 20); }
 
+    // Waits for the upgradable device, clicks install and waits until the
+    // firmware is being written; the index of that line, or -1.
+    int startUpgrade()
+    {
+        if (waitFor("SM_B: entered B2") < 0)
+            return -1;
+        clickInstall();
+        return waitFor("SM_A: /sig_FwDownloading", 30000);
+    }
+
     void key(const QString &window, const QString &keys)
     {
         xdotool({"windowfocus", window});
@@ -439,9 +449,7 @@ void TestEndToEnd::quitDuringUpgradeAsksFirst()
 {
     ToolRun run("upgradable");
     QVERIFY(run.prepared);
-    QVERIFY(run.waitFor("SM_B: entered B2") >= 0);
-    run.clickInstall();
-    const int downloading = run.waitFor("SM_A: /sig_FwDownloading", 30000);
+    const int downloading = run.startUpgrade();
     QVERIFY(downloading >= 0);
 
     run.key(run.mainWindow(), "q");
@@ -484,11 +492,9 @@ void TestEndToEnd::terminationSignalLetsTheWriteFinish()
     QVERIFY(!firmware.isEmpty());
     ToolRun run("upgradable");
     QVERIFY(run.prepared);
-    QVERIFY(run.waitFor("SM_B: entered B2") >= 0);
-    const QString workDirectory = run.workDirectory();
-    run.clickInstall();
-    const int downloading = run.waitFor("SM_A: /sig_FwDownloading", 30000);
+    const int downloading = run.startUpgrade();
     QVERIFY(downloading >= 0);
+    const QString workDirectory = run.workDirectory();
     QTest::qWait(1500); // in the middle of the write
 
     run.signal(number, toTheGroup);
@@ -508,11 +514,9 @@ void TestEndToEnd::secondTerminationSignalEndsAtOnce()
     const QByteArray firmware = embeddedFirmware();
     ToolRun run("upgradable");
     QVERIFY(run.prepared);
-    QVERIFY(run.waitFor("SM_B: entered B2") >= 0);
-    const QString workDirectory = run.workDirectory();
-    run.clickInstall();
-    const int downloading = run.waitFor("SM_A: /sig_FwDownloading", 30000);
+    const int downloading = run.startUpgrade();
     QVERIFY(downloading >= 0);
+    const QString workDirectory = run.workDirectory();
     QTest::qWait(1000);
 
     run.signal(SIGTERM);
@@ -554,11 +558,8 @@ void TestEndToEnd::closedMainWindowLeavesTheLogForReading()
     run.key(main, "ctrl+l");
     QTRY_COMPARE(run.windowIds().size(), 2);
     const QString dialog = run.windowIds().first() == main ? run.windowIds().last() : run.windowIds().first();
-    if (duringUpgrade) {
-        QVERIFY(run.waitFor("SM_B: entered B2") >= 0);
-        run.clickInstall();
-        QVERIFY(run.waitFor("SM_A: /sig_FwDownloading", 30000) >= 0);
-    }
+    if (duringUpgrade)
+        QVERIFY(run.startUpgrade() >= 0);
 
     const int closing = run.log().size();
     QCOMPARE(runCommand(XCLOSE, {main}), QString());
