@@ -23,9 +23,12 @@
 # read or written.
 #
 # setup_prepared_config builds its OTP blocks and firmware images with
-# velmora-imagegen ($VELMORA_IMAGEGEN, the PATH, or the build/ folder beside
-# this one) from the tool's firmware description
-# ($DFU_UTIL_SIMULATOR_FIRMWARE_DESCRIPTION or ../software/resources/).
+# velmora-imagegen ($VELMORA_IMAGEGEN, the PATH, this folder as installed with
+# the tool, or the build/ folder beside this one) from the tool's firmware
+# description ($DFU_UTIL_SIMULATOR_FIRMWARE_DESCRIPTION, this folder as
+# installed, or ../software/resources/). A state directory that does not exist
+# yet starts with the "upgradable" device, so the tool's simulator mode shows a
+# device on first use.
 # $DFU_UTIL_SIMULATOR_ABSENT_SECONDS (default 4) is how long the device stays
 # away after leaving boot mode before it is back, as if the user had restarted
 # it in boot mode. $DFU_UTIL_SIMULATOR_SERIAL (default 3276356C3236) is the
@@ -45,7 +48,7 @@ EX_NOINPUT=66
 EX_IOERR=74
 
 prepared_names="upgradable up-to-date blank blank-otp other-product unknown-product firmware-mismatch
-no-device two-devices invalid-device bad-serial otp-read-fails download-fails verify-fails
+no-device two-devices invalid-device bad-serial no-access otp-read-fails download-fails verify-fails
 unplug-during-download"
 
 serial_a=${DFU_UTIL_SIMULATOR_SERIAL:-3276356C3236}
@@ -82,13 +85,13 @@ device=""   # the configuration this command talks to, resolved once at its star
 
 # Reads the device's device.conf (key=value lines) without executing anything.
 load_config() {
-  conf=([serials]="" [lines]=4 [otp_read]=ok [download]=ok [write]=ok [absent_seconds]=4)
+  conf=([serials]="" [lines]=4 [access]=ok [otp_read]=ok [download]=ok [write]=ok [absent_seconds]=4)
   device=$(readlink -f "$current" 2>/dev/null) || device=""
   [ -n "$device" ] && [ -f "$device/device.conf" ] || { device=""; return; }
   local key value
   while IFS='=' read -r key value; do
     case "$key" in
-      serials|lines|otp_read|download|write|absent_seconds) conf[$key]=$value ;;
+      serials|lines|access|otp_read|download|write|absent_seconds) conf[$key]=$value ;;
     esac
   done < "$device/device.conf"
 }
@@ -123,13 +126,28 @@ absent_until() {
   printf '%s' "${value:-0}"
 }
 
-# The serials the bus shows now: none while the device is away.
-visible_serials() {
+# The serials on the bus now: none while the device is away.
+present_serials() {
   if [ "$(now_ms)" -lt "$(absent_until)" ]; then
     printf ''
   else
     printf '%s' "${conf[serials]}"
   fi
+}
+
+# The serials dfu-util can use: a device it cannot open (no access rights) it
+# does not list, and says so on standard error, as 0.11 does.
+visible_serials() {
+  local serials devnum=5
+  serials=$(present_serials)
+  if [ "${conf[access]}" = denied ]; then
+    for serial in $serials; do
+      printf 'dfu-util: Cannot open DFU device 0483:df11 found on devnum %d (LIBUSB_ERROR_ACCESS)\n' "$devnum" >&2
+      devnum=$(( devnum + 1 ))
+    done
+    return
+  fi
+  printf '%s' "$serials"
 }
 
 leave_for_a_while() {
@@ -367,7 +385,7 @@ cmd_download_fw() {
 find_imagegen() {
   local candidate
   for candidate in "${VELMORA_IMAGEGEN:-}" "$(command -v velmora-imagegen 2>/dev/null)" \
-                   "$script_dir/../build/tools/imagegen/velmora-imagegen"; do
+                   "$script_dir/velmora-imagegen" "$script_dir/../build/tools/imagegen/velmora-imagegen"; do
     [ -n "$candidate" ] && [ -x "$candidate" ] && { printf '%s' "$candidate"; return 0; }
   done
   return 1
@@ -388,7 +406,11 @@ cmd_setup_prepared_config() {
       "$script_dir/../build" >&2
     exit $EX_NOINPUT
   }
-  description=${DFU_UTIL_SIMULATOR_FIRMWARE_DESCRIPTION:-$script_dir/../software/resources/firmware-description.json}
+  description=${DFU_UTIL_SIMULATOR_FIRMWARE_DESCRIPTION:-}
+  if [ -z "$description" ]; then
+    description=$script_dir/firmware-description.json
+    [ -r "$description" ] || description=$script_dir/../software/resources/firmware-description.json
+  fi
   [ -r "$description" ] || { printf 'dfu-util_simulator: no firmware description at %s\n' "$description" >&2; exit $EX_NOINPUT; }
 
   mkdir -p "$state_dir" || exit $EX_IOERR
@@ -406,7 +428,7 @@ cmd_setup_prepared_config() {
   local otp_blank=(otp --blank --output)
 
   local otp=("${otp_t30[@]}") flash=("${t30_old[@]}")
-  local serials=$serial_a lines=4 otp_read=ok download=ok write=ok
+  local serials=$serial_a lines=4 access=ok otp_read=ok download=ok write=ok
   case "$name" in
     up-to-date) flash=("${t30_new[@]}") ;;
     blank) otp=("${otp_blank[@]}"); flash=() ;;
@@ -418,6 +440,7 @@ cmd_setup_prepared_config() {
     two-devices) serials="$serial_a $serial_b" ;;
     invalid-device) lines=3 ;;
     bad-serial) serials=UNKNOWN ;;
+    no-access) access=denied ;;
     otp-read-fails) otp_read=fail ;;
     download-fails) download=fail ;;
     verify-fails) write=corrupt ;;
@@ -431,8 +454,8 @@ cmd_setup_prepared_config() {
     : > "$new/flash.bin" # erased: reads as 0xFF
   fi
   {
-    printf 'name=%s\nserials=%s\nlines=%s\notp_read=%s\ndownload=%s\nwrite=%s\nabsent_seconds=%s\n' \
-      "$name" "$serials" "$lines" "$otp_read" "$download" "$write" "${DFU_UTIL_SIMULATOR_ABSENT_SECONDS:-4}"
+    printf 'name=%s\nserials=%s\nlines=%s\naccess=%s\notp_read=%s\ndownload=%s\nwrite=%s\nabsent_seconds=%s\n' \
+      "$name" "$serials" "$lines" "$access" "$otp_read" "$download" "$write" "${DFU_UTIL_SIMULATOR_ABSENT_SECONDS:-4}"
   } > "$new/device.conf"
   echo 0 > "$new/absent_until"
   chmod 755 "$new"
@@ -463,6 +486,10 @@ case "$sub" in
 esac
 
 parse_dfu_arguments "$@"
+# First use: a simulated device to upgrade. Its messages would be taken for dfu-util's.
+if [ "$sub" != version ] && [ ! -e "$state_dir" ]; then
+  ( cmd_setup_prepared_config upgradable ) > /dev/null 2>&1
+fi
 load_config
 case "$sub" in
   version) cmd_version ;;

@@ -51,12 +51,30 @@ void closeFwDiffersBox()
         box->close();
 }
 
+// What the status line says while no device can be used: a device that is
+// attached but cannot be opened is not "no device" to the user.
+QString noDeviceText()
+{
+    if (sm_A && !sm_A->inaccessibleDevices().isEmpty()) {
+        const QString text = statusText("status_noAccess");
+        if (!text.isEmpty())
+            return text;
+    }
+    return statusText("status_noDev");
+}
+
 void showNoDevice()
 {
     closeFwDiffersBox();
-    setStatus(statusText("status_noDev"));
+    setStatus(noDeviceText());
     mainWindow->progressBar->setFormat("This text should not be visible!");
     mainWindow->progressBar->hide();
+}
+
+void showInaccessibleDevices()
+{
+    if (sm_B->configuration().contains(sm_B->B1))
+        setStatus(noDeviceText());
 }
 
 void showUpgrading()
@@ -187,6 +205,7 @@ void wireWorkflow(QApplication &application)
     QObject::connect(sm_B, &SM_B::sig_DeviceConnected, showDeviceConnected);
     QObject::connect(sm_B, &SM_B::sig_DifferingRevision, showDeviceRevision);
     QObject::connect(sm_B, &SM_B::sig_UpgradeImpossible, window, showNoDevice);
+    QObject::connect(sm_A, &SM_A::sig_InaccessibleDevicesChanged, window, showInaccessibleDevices);
     QObject::connect(window->installButton, &QPushButton::clicked, sm_B, &SM_B::do_download);
     QObject::connect(sm_B, &SM_B::sig_DoDownload, showUpgrading);
     QObject::connect(sm_B, &SM_B::sig_UploadingVerifying, showVerifying);

@@ -47,10 +47,37 @@ DeviceListing parseDeviceList(const QString &output)
     return listing;
 }
 
+QStringList inaccessibleDevices(const QString &output, const QString &errorOutput)
+{
+    static const QRegularExpression cannotOpen(
+        QStringLiteral("Cannot open DFU device 0483:df11 found on devnum (\\d+) \\((\\w+)\\)"));
+    static const QRegularExpression listed(QStringLiteral(
+        "^Found DFU: \\[0483:df11\\] ver=2200, devnum=(\\d+),.*serial=\"([^\"]*)\""));
+    static const QRegularExpression hexadecimal(QStringLiteral("^[0-9a-fA-F]+$"));
+
+    QStringList devices;
+    auto add = [&devices](const QString &devnum, const QString &cause) {
+        const QString device = QStringLiteral("0483:df11 on devnum %1 (%2)").arg(devnum, cause);
+        if (!devices.contains(device)) // a device has a line per alternate setting
+            devices << device;
+    };
+    for (auto match = cannotOpen.globalMatch(errorOutput); match.hasNext();) {
+        const QRegularExpressionMatch found = match.next();
+        add(found.captured(1), found.captured(2));
+    }
+    for (const QString &line : output.split('\n')) {
+        const QRegularExpressionMatch found = listed.match(line);
+        if (found.hasMatch() && !hexadecimal.match(found.captured(2)).hasMatch())
+            add(found.captured(1), QStringLiteral("serial number unreadable"));
+    }
+    return devices;
+}
+
 DeviceList listDevices()
 {
     const ToolResult result = runTool(List);
     DeviceList list;
+    list.inaccessible = inaccessibleDevices(result.output, result.errorOutput);
     if (result.exitCode != 0)
         return list;
     const DeviceListing listing = parseDeviceList(result.output);

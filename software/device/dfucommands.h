@@ -21,12 +21,19 @@ struct DeviceListing {
 struct DeviceList {
     int error = 1; // 0 only when dfu-util succeeded and showed one valid device
     QStringList serials;
+    QStringList inaccessible; // see inaccessibleDevices
 };
 
 // The banner dfu-util 0.9 prints for -V (261 characters).
 extern const QString expectedVersionBanner;
 
 DeviceListing parseDeviceList(const QString &output);
+
+// The boot-loader devices a listing found but cannot use, one description each
+// naming the device and the cause. dfu-util 0.11 does not list a device it
+// cannot open (almost always missing permissions) and says so only on standard
+// error; a device whose serial cannot be read is listed with serial "UNKNOWN".
+QStringList inaccessibleDevices(const QString &output, const QString &errorOutput);
 DeviceList listDevices();
 
 // Runs dfu-util -V once and logs whether it printed the expected banner.

@@ -1,10 +1,23 @@
 #include "simulator.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 
 QString simulatorPath(const QString &name)
 {
-    static const QString directory = QStringLiteral(VELMORA_SIMULATOR_DIR);
+    // An installed tool finds its simulator where its package put it, relative
+    // to its own location; a development build uses the source tree's.
+    static const QString directory = [] {
+        if (QCoreApplication::instance()) {
+            const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                                                      + QStringLiteral(VELMORA_INSTALLED_SIMULATOR_DIR));
+            if (QFileInfo::exists(installed + QStringLiteral("/dfu-util_simulator.sh")))
+                return installed;
+        }
+        return QStringLiteral(VELMORA_SIMULATOR_DIR);
+    }();
     return directory + QLatin1Char('/') + name;
 }
 

@@ -7,7 +7,8 @@
 
 #include <QString>
 
-// The simulator folder chosen when the tool was built, "/" and name.
+// The simulator folder, "/" and name: the one installed with the tool (found
+// relative to the executable), else the one chosen when the tool was built.
 QString simulatorPath(const QString &name);
 
 // Redirects one row of the command table to the script.

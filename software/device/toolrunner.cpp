@@ -103,6 +103,7 @@ ToolResult runTool(ToolCommand command, const QStringList &extraArguments, const
             reportSlow();
     }
     result.output = decodeOutput(earlyOutput + process.readAllStandardOutput());
+    result.errorOutput = decodeOutput(process.readAllStandardError());
 
     if (process.error() == QProcess::FailedToStart) {
         // QProcess would report a normal exit with code 0 here: a tool that did

@@ -44,6 +44,9 @@ struct ToolResult {
     int exitCode = notStarted;
     // Standard output as UTF-8, up to the first NUL byte.
     QString output;
+    // Standard error, kept apart: dfu-util says there what it does not list,
+    // such as a device it cannot open.
+    QString errorOutput;
 
     static constexpr int notStarted = -2;
 };

@@ -102,6 +102,31 @@ int SM_A::takeRequest()
     return NoRequest;
 }
 
+QStringList SM_A::inaccessibleDevices() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return inaccessible;
+}
+
+void SM_A::noteInaccessible(const QStringList &devices)
+{
+    QStringList before;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (devices == inaccessible)
+            return;
+        before = std::exchange(inaccessible, devices);
+    }
+    for (const QString &device : devices) {
+        if (!before.contains(device))
+            qWarning() << "A device in boot mode was found but cannot be opened:" << device
+                       << "- this user has no access to it. The tool's udev rule (" VELMORA_UDEV_RULE
+                          ", installed with its package) gives the user at the seat access: install it, then "
+                          "unplug the device and plug it in again.";
+    }
+    emit sig_InaccessibleDevicesChanged();
+}
+
 void SM_A::downloadFinished()
 {
     std::lock_guard<std::mutex> lock(mutex);
@@ -146,6 +171,7 @@ void SM_A::run()
             emit sig_A2_entered();
             emit sig_scanning();
             const DeviceList list = listDevices();
+            noteInaccessible(list.inaccessible);
             if (list.error != 0) {
                 step = NewCycle;
                 break;
@@ -215,6 +241,7 @@ void SM_A::run()
                 if (isStopRequested())
                     return;
                 const DeviceList list = listDevices();
+                noteInaccessible(list.inaccessible);
                 if (!(list.error == 0 && list.serials.first() == lastSerial))
                     break;
             }

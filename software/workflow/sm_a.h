@@ -44,6 +44,10 @@ public:
     // user-interface side never reads the worker's own record.
     ConnectedDevice connectedDevice() const;
 
+    // Devices the latest listing found but cannot use (not opened, serial
+    // unreadable), as inaccessibleDevices describes them; taken under the lock.
+    QStringList inaccessibleDevices() const;
+
     // Logs the named signals as they are emitted, suppressing the endless
     // NoDevConn/scanning repetition of the idle loop.
     void connectDebugOutput();
@@ -71,6 +75,8 @@ signals:
     void sig_A5_entered();
     void sig_A6_entered();
     void sig_A7_entered();
+    // The devices found but not usable have changed (inaccessibleDevices()).
+    void sig_InaccessibleDevicesChanged();
 
 protected:
     void run() override;
@@ -84,6 +90,8 @@ private:
     int takeRequest();
     void downloadFinished();
     void announce(const ConnectedDevice &device);
+    // Warns once of each device found but not usable, and says when the set changes.
+    void noteInaccessible(const QStringList &devices);
 
     DeviceInfo deviceInfo; // worker thread only
     const QString dfuFilePath;
@@ -99,6 +107,7 @@ private:
     bool downloading = false;        // from taking a download request until dfu-util has returned
     bool stopAfterDownload = false;
     ConnectedDevice announced;
+    QStringList inaccessible;
 };
 
 // The one device worker, set by start-up.

@@ -7,6 +7,7 @@
 #include "messagecapture.h"
 #include "outputcapture.h"
 #include "progressbar.h"
+#include "toolrunner.h"
 #include "sm_a.h"
 #include "sm_b.h"
 #include "wiring.h"
@@ -37,6 +38,7 @@ private slots:
     void ctrlLFromBothWindows();
     void quitStopsTheWorkflow();
     void closingTheWindowStopsTheWorkflow();
+    void deviceThatCannotBeOpenedIsNamed();
 
 private:
     QString status() const { return mainWindow->statusLabel->text(); }
@@ -258,6 +260,33 @@ void TestWiring::closingTheWindowStopsTheWorkflow()
     QVERIFY(sm_A->isStopRequested());
     QVERIFY(logWindow->dialog->isVisible()); // still there for reading
     logWindow->dialog->hide();
+}
+
+void TestWiring::deviceThatCannotBeOpenedIsNamed()
+{
+    // A dfu-util whose listing shows no device, and says on standard error
+    // what the test writes into a file.
+    QTemporaryDir scratch;
+    const QString said = scratch.filePath("stderr");
+    auto say = [&said](const QByteArray &text) {
+        QFile file(said);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
+    };
+    QVERIFY(say("dfu-util: Cannot open DFU device 0483:df11 found on devnum 5 (LIBUSB_ERROR_ACCESS)\n"));
+    const std::map<ToolCommand, ToolCommandEntry> saved = commandTable();
+    commandTable()[List] = {FAKE_TOOL, {"--err-from", said}};
+    sm_A->idleScanDelayMs = 20;
+    sm_A->start();
+
+    QTRY_COMPARE(status(), text("status_noAccess"));
+    QVERIFY(status().contains("A device was found but cannot be opened: unplug it and plug it in again."));
+    QVERIFY(!mainWindow->installButton->isEnabled());
+    QVERIFY(say("")); // unplugged
+    QTRY_COMPARE(status(), text("status_noDev"));
+
+    sm_A->requestStop();
+    QVERIFY(sm_A->wait(10000));
+    commandTable() = saved;
 }
 
 QTEST_MAIN(TestWiring)

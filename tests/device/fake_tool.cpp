@@ -2,6 +2,7 @@
 //   --out TEXT       write TEXT to standard output at once (unbuffered)
 //   --out-nul        write "before", a NUL byte and "after" to standard output
 //   --err TEXT       write TEXT to standard error
+//   --err-from FILE  write FILE's content (if any) to standard error
 //   --sleep MS       sleep
 //   --args-to FILE   write every argument, each followed by a NUL byte, to FILE
 //   --pgid-to FILE   write "PID PGID" of this process to FILE
@@ -72,6 +73,10 @@ int main(int argc, char *argv[])
         } else if (arg == "--err" && hasValue) {
             writeAll(2, argv[i + 1], std::strlen(argv[i + 1]));
             ++i;
+        } else if (arg == "--err-from" && hasValue) {
+            std::ifstream in(argv[++i], std::ios::binary);
+            const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            writeAll(2, text.data(), text.size());
         } else if (arg == "--sleep" && hasValue) {
             const long ms = std::atol(argv[++i]);
             timespec delay{ms / 1000, (ms % 1000) * 1000000L};

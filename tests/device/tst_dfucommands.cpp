@@ -31,6 +31,9 @@ private slots:
     void parseListing_data();
     void parseListing();
     void lineWithoutSerialIsLogged();
+    void inaccessibleDevices_data();
+    void inaccessibleDevices();
+    void listingReportsInaccessibleDevices();
     void listDevices_data();
     void listDevices();
     void executionTest_data();
@@ -152,6 +155,56 @@ void TestDfuCommands::lineWithoutSerialIsLogged()
     QDebug(&quoted).nospace() << line;
     QCOMPARE(capture.texts(), QStringList{quoted});
     QCOMPARE(capture.messages().first().type, QtDebugMsg);
+}
+
+void TestDfuCommands::inaccessibleDevices_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("errorOutput");
+    QTest::addColumn<QStringList>("devices");
+
+    const QString denied = "dfu-util: Cannot open DFU device 0483:df11 found on devnum 5 (LIBUSB_ERROR_ACCESS)\n";
+    QTest::newRow("readable device") << dfutext::device(serialA) << "" << QStringList{};
+    QTest::newRow("access refused (dfu-util 0.11)")
+        << "" << denied << QStringList{"0483:df11 on devnum 5 (LIBUSB_ERROR_ACCESS)"};
+    QTest::newRow("two refused") << ""
+                                 << denied + "dfu-util: Cannot open DFU device 0483:df11 found on devnum 9 "
+                                             "(LIBUSB_ERROR_ACCESS)\n"
+                                 << QStringList{"0483:df11 on devnum 5 (LIBUSB_ERROR_ACCESS)",
+                                                "0483:df11 on devnum 9 (LIBUSB_ERROR_ACCESS)"};
+    QTest::newRow("refused beside a readable device")
+        << dfutext::device(serialA, 7) << denied << QStringList{"0483:df11 on devnum 5 (LIBUSB_ERROR_ACCESS)"};
+    QTest::newRow("another device refused") << ""
+                                            << "dfu-util: Cannot open DFU device 1d50:607f found on devnum 5 "
+                                               "(LIBUSB_ERROR_ACCESS)\n"
+                                            << QStringList{};
+    QTest::newRow("serial unreadable, one entry for its four lines")
+        << dfutext::device("UNKNOWN", 6) << "" << QStringList{"0483:df11 on devnum 6 (serial number unreadable)"};
+    QTest::newRow("empty serial") << dfutext::listingLine("", 0, 8) << ""
+                                  << QStringList{"0483:df11 on devnum 8 (serial number unreadable)"};
+    QTest::newRow("serial unreadable, another product")
+        << dfutext::listingLine("UNKNOWN", 0, 8, "1-1", "1d50:607f") << "" << QStringList{};
+}
+
+void TestDfuCommands::inaccessibleDevices()
+{
+    QFETCH(QString, output);
+    QFETCH(QString, errorOutput);
+    QFETCH(QStringList, devices);
+    QCOMPARE(::inaccessibleDevices(output, errorOutput), devices);
+}
+
+void TestDfuCommands::listingReportsInaccessibleDevices()
+{
+    // Standard error is read apart from the listing, whatever its order.
+    commandTable()[List] = {fake,
+                            {"--err", "dfu-util: Cannot open DFU device 0483:df11 found on devnum 12 "
+                                      "(LIBUSB_ERROR_ACCESS)\n",
+                             "--out", dfutext::banner()}};
+    const DeviceList list = ::listDevices();
+    QCOMPARE(list.error, 1); // no device for the workflow
+    QVERIFY(list.serials.isEmpty());
+    QCOMPARE(list.inaccessible, QStringList{"0483:df11 on devnum 12 (LIBUSB_ERROR_ACCESS)"});
 }
 
 void TestDfuCommands::listDevices_data()

@@ -93,8 +93,8 @@ void TestToolRunner::runs_data()
                                     << -1 << "partial" << true;
     QTest::newRow("output after NUL dropped") << int(Version) << QStringList{"--out-nul"} << QStringList{} << 0
                                               << "before" << true;
-    QTest::newRow("standard error not read") << int(Version) << QStringList{"--err", "warning\n"}
-                                             << QStringList{"--out", "ok"} << 0 << "ok" << true;
+    QTest::newRow("standard error kept apart") << int(Version) << QStringList{"--err", "warning\n"}
+                                               << QStringList{"--out", "ok"} << 0 << "ok" << true;
     QTest::newRow("no base arguments") << int(SetupPreparedConfig) << QStringList{}
                                        << QStringList{"--out", "set up", "--exit", "0"} << 0 << "set up" << true;
     QTest::newRow("multi-line output on one log line") << int(UploadFw) << QStringList{"--out", "a\nb\r\n"}
@@ -115,6 +115,7 @@ void TestToolRunner::runs()
     const ToolResult result = runTool(ToolCommand(command), extra);
     QCOMPARE(result.exitCode, exitCode);
     QCOMPARE(result.output, output);
+    QCOMPARE(result.errorOutput, QString(base.contains("--err") ? "warning\n" : ""));
 
     QStringList expected;
     if (announced)

@@ -282,6 +282,7 @@ private slots:
     void closedMainWindowLeavesTheLogForReading_data();
     void closedMainWindowLeavesTheLogForReading();
     void swappedDeviceIsShownAsItIs();
+    void deviceThatCannotBeOpenedIsNamed();
 };
 
 void TestEndToEnd::upgradeInOneClick()
@@ -608,6 +609,19 @@ void TestEndToEnd::swappedDeviceIsShownAsItIs()
     QCOMPARE(run.find("SM_B: entered B4", done), -1); // its revision is unknown: nothing to verify
     QCOMPARE(run.find("FW_revision:\tC3", done), -1);
     QCOMPARE(Bus::transfers(other), Bus::identificationOnly());
+}
+
+void TestEndToEnd::deviceThatCannotBeOpenedIsNamed()
+{
+    ToolRun run("no-access");
+    QVERIFY(run.prepared);
+    const int warned = run.waitFor("Warning: A device in boot mode was found but cannot be opened");
+    QVERIFY(warned >= 0);
+    QVERIFY(run.log()[warned].contains("unplug the device and plug it in again"));
+    QTest::qWait(3000); // several more polls
+    screenshot("device-cannot-be-opened");
+    QCOMPARE(run.count("cannot be opened"), 1);
+    QCOMPARE(run.find("SM_A: /sig_readingInfo"), -1);
 }
 
 QTEST_MAIN(TestEndToEnd)

@@ -203,7 +203,8 @@ void TestResources::layoutFileContent()
     for (const QJsonValue label : labels)
         ids << label["id"].toString();
     QCOMPARE(ids, (QStringList{"2", "4", "5", "7a", "7b", "9", "8b2", "status_noDev", "status_devConn",
-                               "status_devRev", "status_devRevUnknown", "app_name", "sim_mode", "debug_mode"}));
+                               "status_devRev", "status_devRevUnknown", "status_noAccess", "app_name", "sim_mode",
+                               "debug_mode"}));
     for (const QJsonValue label : labels) {
         const QJsonObject object = label.toObject();
         QVERIFY(!object.contains("size") && !object.contains("font") && !object.contains("white"));
@@ -222,7 +223,9 @@ void TestResources::layoutFileContent()
                               "version %2</span>"));
     QCOMPARE(labels[7]["position"].toObject(), (QJsonObject{{"x", 37}, {"y", 483}}));
     QVERIFY(!labels[6].toObject().contains("position"));
-    QCOMPARE(labels[12]["create"].toBool(true), false);
+    QCOMPARE(text(11), QString("<span style=\"color:#000000; font-size:9pt\">\r\nA device was found but cannot be "
+                               "opened: unplug it and plug it in again.</span>"));
+    QCOMPARE(labels[13]["create"].toBool(true), false);
 
     const QJsonArray circles = root["circles"].toArray();
     QCOMPARE(circles.size(), 2);

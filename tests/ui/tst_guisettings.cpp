@@ -24,14 +24,15 @@ void TestGuiSettings::shippedFile()
 {
     const GuiSettings settings = GuiSettings::fromFile(":resources/settings_GUI.json");
     QVERIFY(settings.valid);
-    QCOMPARE(settings.labels.size(), 14);
+    QCOMPARE(settings.labels.size(), 15);
     QCOMPARE(settings.circles.size(), 2);
     for (const LabelSpec &label : settings.labels) {
         QCOMPARE(label.size, -1);
         QCOMPARE(label.font, QString());
         QVERIFY(label.white);
     }
-    for (const char *id : {"2", "4", "status_noDev", "status_devConn", "status_devRev", "status_devRevUnknown"})
+    for (const char *id : {"2", "4", "status_noDev", "status_devConn", "status_devRev", "status_devRevUnknown",
+                           "status_noAccess"})
         QVERIFY2(settings.labelText(id).contains("\r\n"), id); // raw CR LF kept
     QCOMPARE(settings.labelText("status_devConn"),
              QString("<span style=\"color:#000000; font-size:9pt\">\r\nConnected to an %1.</span>"));
@@ -62,7 +63,7 @@ void TestGuiSettings::shippedTextForms()
 
     const QString text = guiSettingsText(settings);
     QVERIFY(text.startsWith("GUI settings:\n\tCircle 'On button'"));
-    QCOMPARE(text.count('\t'), 16);
+    QCOMPARE(text.count('\t'), 17); // a line per circle and label
     QVERIFY(text.endsWith("'Debug mode'\n"));
     MessageCapture capture;
     qInfo() << settings.circles[1];

@@ -57,6 +57,8 @@ public:
         for (const auto &[signal, name] : workerSignals)
             connect(&device, signal, this, [this, name = name] { worker << name; });
         connect(&device, &SM_A::sig_DeviceError, this, [this] { worker << "DeviceError"; });
+        connect(&device, &SM_A::sig_InaccessibleDevicesChanged, this,
+                [this] { worker << "InaccessibleDevicesChanged"; });
     }
 };
 
@@ -129,6 +131,8 @@ private slots:
     void swapInB4BeforeTheReadBack_data();
     void swapInB4BeforeTheReadBack();
     void swapDuringTheReadBack();
+    void deviceThatCannotBeUsedIsReportedOnce_data();
+    void deviceThatCannotBeUsedIsReportedOnce();
     void stopDuringSlowToolRun();
     void debugOutputSuppressesRepetition();
 
@@ -502,6 +506,45 @@ void TestWorkflow::swapDuringTheReadBack()
     QVERIFY(Bus::transfers(a).contains("upload_FW 91136"));
     QCOMPARE(Bus::transfers(b), Bus::identificationOnly());
     QCOMPARE(int(machine->deviceInfo.device_type), 36);
+}
+
+void TestWorkflow::deviceThatCannotBeUsedIsReportedOnce_data()
+{
+    QTest::addColumn<QString>("configuration");
+    QTest::addColumn<QString>("device");
+    QTest::newRow("access refused") << "no-access" << "0483:df11 on devnum 5 (LIBUSB_ERROR_ACCESS)";
+    QTest::newRow("serial unreadable") << "bad-serial" << "0483:df11 on devnum 5 (serial number unreadable)";
+}
+
+void TestWorkflow::deviceThatCannotBeUsedIsReportedOnce()
+{
+    QFETCH(QString, configuration);
+    QFETCH(QString, device);
+    const QString locked = bus->stage(configuration, serialA);
+    const QString readable = bus->stage("upgradable", serialB);
+    QVERIFY(!locked.isEmpty() && !readable.isEmpty());
+    QVERIFY(bus->attach(locked));
+    MessageCapture capture;
+    startWorkflow();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->worker.count("scanning") >= 8, 15000); // many polls
+
+    const QStringList warnings =
+        capture.texts().filter("A device in boot mode was found but cannot be opened: \"" + device + "\"");
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.first().contains(VELMORA_UDEV_RULE_NAME));
+    QVERIFY(warnings.first().contains("unplug the device and plug it in again"));
+    QCOMPARE(worker->inaccessibleDevices(), QStringList{device});
+    QCOMPARE(recorder->worker.count("InaccessibleDevicesChanged"), 1);
+    // Still no device for the workflow: nothing is read from it.
+    QCOMPARE(recorder->states, QStringList{"B1"});
+    QVERIFY(!recorder->worker.contains("readingInfo"));
+    QCOMPARE(Bus::transfers(locked), QStringList{});
+
+    QVERIFY(bus->attach(readable)); // the locked device out, a readable one in
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->states, (QStringList{"B1", "B2"}), 15000);
+    QCOMPARE(worker->inaccessibleDevices(), QStringList{});
+    QCOMPARE(recorder->worker.count("InaccessibleDevicesChanged"), 2);
+    QCOMPARE(capture.texts().filter("cannot be opened").size(), 1);
 }
 
 void TestWorkflow::stopDuringSlowToolRun()
