@@ -9,7 +9,7 @@ packages=(
   dfu-util                  # the program embedded into the tool; dfu-suffix checks our DfuSe file
   fonts-freefont-otf         # FreeSans, the window font
   xvfb xauth xdotool libx11-dev  # end-to-end tests and the headless demo on a virtual display
-  debhelper dpkg-dev git lintian # the Debian package, built and checked by the install test
+  build-essential debhelper dpkg-dev git lintian  # the Debian package, built and checked by the install test
   appstream desktop-file-utils  # validating its AppStream metainfo and desktop entry
 )
 
