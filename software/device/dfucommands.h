@@ -34,6 +34,7 @@ DeviceListing parseDeviceList(const QString &output);
 // cannot open (almost always missing permissions) and says so only on standard
 // error; a device whose serial cannot be read is listed with serial "UNKNOWN".
 QStringList inaccessibleDevices(const QString &output, const QString &errorOutput);
+
 DeviceList listDevices();
 
 // Runs dfu-util -V once and logs whether it printed the expected banner.

@@ -153,8 +153,8 @@ void SM_A::run()
         case NewCycle: {
             emit sig_A0_entered();
             lastSerial.clear();
-            // No device is announced now: a request still pending is dropped
-            // when the next device is, since it was made for another.
+            // No device is announced now: a request still pending was made for
+            // one that is gone, and takeRequest drops it at its next look.
             announce(ConnectedDevice());
 
             emit sig_A1_entered();

@@ -13,7 +13,6 @@
 #include <QtTest>
 
 #include <atomic>
-#include <cstdio>
 
 namespace {
 
