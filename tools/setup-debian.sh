@@ -7,6 +7,7 @@ packages=(
   cmake g++ make            # toolchain
   qtbase5-dev               # Qt 5.15 Core, Gui, Widgets, Test, moc and rcc
   dfu-util                  # the program embedded into the tool; dfu-suffix checks our DfuSe file
+  libusb-1.0-0-dev          # libusb.h: the emulated USB bus that dfu-util runs against in the tests
   fonts-freefont-otf         # FreeSans, the window font
   xvfb xauth xdotool libx11-dev  # end-to-end tests and the headless demo on a virtual display
   build-essential debhelper dpkg-dev git lintian  # the Debian package, built and checked by the install test
