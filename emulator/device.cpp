@@ -201,12 +201,8 @@ bool Region::parse(const std::string &altName, Region *region)
     while (std::getline(in, item, ',')) {
         int count = 0, size = 0;
         char multiplier = ' ', type = 'a';
-        if (std::sscanf(item.c_str(), "%d*%d%c%c", &count, &size, &multiplier, &type) < 3)
+        if (std::sscanf(item.c_str(), "%d*%d%c%c", &count, &size, &multiplier, &type) != 4)
             return false;
-        if (multiplier != 'K' && multiplier != 'M' && multiplier != ' ') { // "016Kg" vs "512 e"
-            type = multiplier;
-            multiplier = ' ';
-        }
         const uint32_t bytes = uint32_t(size) * (multiplier == 'K' ? 1024u : multiplier == 'M' ? 1048576u : 1u);
         const int code = type - 'a' + 1;
         if (count <= 0 || bytes == 0 || code < 1 || code > 7)
