@@ -1,0 +1,289 @@
+// What the end-to-end tests share: the real velmora-upgrade on a private
+// virtual X display, driven as a user would with mouse clicks and key presses
+// through xdotool, against a simulated device (simulator mode) or one on the
+// emulated USB bus (normal mode, with the embedded dfu-util). What the user
+// sees is checked in the routed log lines ("-l" writes them to standard error)
+// and in screenshots, which are kept as test artifacts.
+#pragma once
+
+#include "emulatedbus.h"
+#include "imagegen.h"
+#include "simulatorbus.h"
+
+#include <QtTest>
+
+#include <QScreen>
+
+#include <csignal>
+#include <unistd.h>
+
+inline QString runCommand(const QString &program, const QStringList &arguments, int *exitCode = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    if (exitCode)
+        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+inline QString xdotool(const QStringList &arguments)
+{
+    return runCommand(XDOTOOL, arguments);
+}
+
+// The tool as a shell starts a foreground job: in a process group of its own,
+// which Ctrl+C in that terminal signals as a whole.
+class JobProcess : public QProcess {
+protected:
+    void setupChildProcess() override { ::setpgid(0, 0); }
+};
+
+// The firmware the tool carries, rebuilt from its description.
+inline QByteArray embeddedFirmware()
+{
+    QFile file(FIRMWARE_DESCRIPTION);
+    imagegen::FirmwareSpec spec;
+    QString error;
+    if (!file.open(QIODevice::ReadOnly) || !imagegen::firmwareSpecFromJson(file.readAll(), &spec, &error))
+        return QByteArray();
+    return imagegen::buildFirmware(spec);
+}
+
+// A device on the emulated USB bus, for a run in the tool's normal mode with
+// the real dfu-util: its configuration and velmora-emulator prepare's options.
+struct Emulated {
+    QString configuration;
+    QStringList options{"--fast", "--return-after", "0"};
+};
+
+// One run of the tool against one prepared device: a simulated one (simulator
+// mode) or one on the emulated USB bus (normal mode, the embedded dfu-util).
+class ToolRun {
+public:
+    explicit ToolRun(const QString &configuration, const QStringList &arguments = {"-s", "-l"})
+    {
+        QProcessEnvironment environment = baseEnvironment();
+        environment.insert("DFU_UTIL_SIMULATOR_STATE", path("simulator"));
+        environment.insert("DFU_UTIL_SIMULATOR_ABSENT_SECONDS", "1");
+        environment.insert("VELMORA_IMAGEGEN", VELMORA_IMAGEGEN);
+        QProcess setup;
+        setup.setProcessEnvironment(environment);
+        setup.start(SIMULATOR_SCRIPT, {"--dfu-util-command", "setup_prepared_config", configuration});
+        setup.waitForFinished(30000);
+        prepared = setup.exitCode() == 0;
+        start(environment, arguments);
+    }
+
+    explicit ToolRun(const Emulated &device, const QStringList &arguments = {"-l"})
+        : emulated(path("bus"))
+    {
+        prepared = emulated.prepare(device.configuration, device.options);
+        start(emulated.environment(baseEnvironment()), arguments);
+    }
+
+    ~ToolRun()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            ::kill(pid_t(process.processId()), SIGTERM);
+            if (!process.waitForFinished(15000))
+                process.kill();
+            process.waitForFinished();
+        }
+    }
+
+    QString path(const QString &name)
+    {
+        QDir().mkpath(sandbox.filePath(name));
+        return sandbox.filePath(name);
+    }
+
+    // A termination signal to the tool, or to its whole process group as
+    // Ctrl+C in its terminal would send it.
+    void signal(int number, bool toTheGroup = false)
+    {
+        const pid_t pid = pid_t(process.processId());
+        ::kill(toTheGroup ? -pid : pid, number);
+    }
+
+    // The simulated device's flash, as far as the embedded firmware reaches.
+    QByteArray flashStart(int size) { return Bus::flash(path("simulator") + "/current").left(size); }
+
+    Bus bus() { return Bus(path("simulator"), SIMULATOR_SCRIPT, environment); }
+
+    // Reads what the tool has written so far.
+    const QStringList &log()
+    {
+        buffer += process.readAllStandardError();
+        const int end = buffer.lastIndexOf('\n');
+        if (end >= 0) {
+            lines += QString::fromLocal8Bit(buffer.left(end)).split('\n');
+            buffer.remove(0, end + 1);
+        }
+        return lines;
+    }
+
+    int find(const QString &text, int from = 0)
+    {
+        const QStringList &all = log();
+        for (int i = from; i < all.size(); ++i)
+            if (all[i].contains(text))
+                return i;
+        return -1;
+    }
+
+    // Waits until a line containing text appears at or after from; its index.
+    int waitFor(const QString &text, int timeoutMs = 60000, int from = 0)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        for (;;) {
+            const int at = find(text, from);
+            if (at >= 0 || clock.elapsed() > timeoutMs || process.state() == QProcess::NotRunning)
+                return at >= 0 ? at : find(text, from);
+            process.waitForReadyRead(100);
+        }
+    }
+
+    int count(const QString &text)
+    {
+        return log().filter(text).size();
+    }
+
+    // The visible top-level windows of the tool, by title ("" for untitled).
+    QStringList windowIds()
+    {
+        return xdotool({"search", "--onlyvisible", "--pid", QString::number(process.processId())})
+            .split('\n', Qt::SkipEmptyParts);
+    }
+
+    QString waitForWindow(const QString &title, int timeoutMs = 30000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < timeoutMs) {
+            const QString id = xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"})
+                                   .section('\n', 0, 0);
+            if (!id.isEmpty())
+                return id;
+            QTest::qWait(100);
+        }
+        return QString();
+    }
+
+    QString mainWindow()
+    {
+        if (mainId.isEmpty())
+            mainId = waitForWindow("Velmora Firmware Upgrade Tool");
+        return mainId;
+    }
+
+    QRect geometry(const QString &window)
+    {
+        QMap<QString, int> values;
+        for (const QString &line : xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
+            values[line.section('=', 0, 0)] = line.section('=', 1).toInt();
+        }
+        return QRect(values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]);
+    }
+
+    // A click at window coordinates (the window is at scale 1 on this display).
+    void click(const QString &window, int x, int y)
+    {
+        xdotool({"mousemove", "--window", window, QString::number(x), QString::number(y), "click", "1"});
+    }
+
+    void clickInstall() { click(mainWindow(), 207 + 125, 417 + 20); }
+
+    // Waits for the upgradable device, clicks install and waits until the
+    // firmware is being written; the index of that line, or -1.
+    int startUpgrade()
+    {
+        if (waitFor("SM_B: entered B2") < 0)
+            return -1;
+        clickInstall();
+        return waitFor("SM_A: /sig_FwDownloading", 30000);
+    }
+
+    void key(const QString &window, const QString &keys)
+    {
+        xdotool({"windowfocus", window});
+        QTest::qWait(150);
+        xdotool({"key", "--clearmodifiers", keys});
+    }
+
+    bool finished(int timeoutMs = 20000)
+    {
+        if (process.state() != QProcess::NotRunning)
+            process.waitForFinished(timeoutMs);
+        log();
+        buffer += process.readAllStandardError();
+        if (!buffer.isEmpty())
+            lines += QString::fromLocal8Bit(buffer).split('\n');
+        return process.state() == QProcess::NotRunning;
+    }
+
+    // The working directory the tool unpacked into, from its log.
+    QString workDirectory()
+    {
+        const int at = find("Changing file permissions to make it executable:");
+        return at < 0 ? QString() : QFileInfo(log()[at].section('"', 1, 1)).path();
+    }
+
+    QTemporaryDir sandbox;
+    JobProcess process;
+    bool prepared = false;
+    QProcessEnvironment environment;
+    EmulatedBus emulated; // the bus of a normal-mode run
+
+private:
+    // Everything the tool writes stays in the sandbox.
+    QProcessEnvironment baseEnvironment()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TMPDIR", path("tmp"));
+        environment.insert("HOME", path("home"));
+        environment.insert("XDG_RUNTIME_DIR", path("runtime"));
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        QFile::setPermissions(path("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        return environment;
+    }
+
+    void start(const QProcessEnvironment &environment, const QStringList &arguments)
+    {
+        this->environment = environment;
+        process.setProcessEnvironment(environment);
+        process.start(VELMORA_EXECUTABLE, arguments);
+    }
+
+    QByteArray buffer;
+    QStringList lines;
+    QString mainId;
+};
+
+// The screen as the user sees it, kept for looking at later.
+inline QImage screenshot(const QString &name)
+{
+    QTest::qWait(300); // let the tool finish painting
+    const QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    QDir().mkpath(ARTIFACTS_DIR);
+    image.save(QString(ARTIFACTS_DIR) + "/" + name + ".png");
+    return image;
+}
+
+// The share of pixels in area whose colour is close to colour.
+inline double share(const QImage &image, const QRect &area, const QColor &colour)
+{
+    int close = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            close += qAbs(pixel.red() - colour.red()) + qAbs(pixel.green() - colour.green())
+                         + qAbs(pixel.blue() - colour.blue())
+                     < 40;
+        }
+    return double(close) / (area.width() * area.height());
+}
