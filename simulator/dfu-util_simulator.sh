@@ -102,11 +102,17 @@ still_attached() {
   [ "$current" -ef "$device" ]
 }
 
-# A transfer whose device was unplugged, as dfu-util reports it.
+# A transfer whose device was unplugged, as dfu-util reports it: a download
+# also says that it failed, an upload only what libusb answered.
 device_gone() { # what was being done: upload or download
   printf '\n'
-  printf 'dfu-util: dfuse_%s: libusb_control_transfer returned -4\n' "$1" >&2
-  fail $EX_IOERR "Error during $1"
+  local failed='dfuse_%s: libusb_control_transfer returned -4 (LIBUSB_ERROR_NO_DEVICE)'
+  # shellcheck disable=SC2059
+  if [ "$1" = download ]; then
+    printf "dfu-util: $failed\n" "$1" >&2
+    fail $EX_IOERR "Error during download"
+  fi
+  fail $EX_IOERR "$(printf "$failed" "$1")"
 }
 
 record_transfer() { # sub-command, bytes
@@ -120,19 +126,19 @@ replace_file() { # name, then the content on standard input
   cat > "$tmp" && mv -f "$tmp" "$device/$1"
 }
 
-absent_until() {
+absent_until() { # serial
   local value=0
-  [ -f "$device/absent_until" ] && read -r value < "$device/absent_until"
+  [ -f "$device/absent_until.$1" ] && read -r value < "$device/absent_until.$1"
   printf '%s' "${value:-0}"
 }
 
-# The serials on the bus now: none while the device is away.
+# The serials on the bus now: those of the devices that are not away.
 present_serials() {
-  if [ "$(now_ms)" -lt "$(absent_until)" ]; then
-    printf ''
-  else
-    printf '%s' "${conf[serials]}"
-  fi
+  local now
+  now=$(now_ms)
+  for serial_on_bus in ${conf[serials]}; do
+    [ "$now" -lt "$(absent_until "$serial_on_bus")" ] || printf '%s ' "$serial_on_bus"
+  done
 }
 
 # The serials dfu-util can use: a device it cannot open (no access rights) it
@@ -147,11 +153,22 @@ visible_serials() {
     done
     return
   fi
+  # A serial that cannot be read: dfu-util says so once per interface it lists.
+  if [ "$serials" = "UNKNOWN " ]; then
+    for (( i = 0; i < ${conf[lines]}; i++ )); do
+      printf 'dfu-util: Failed to retrieve string descriptor 3\n' >&2
+    done
+  fi
   printf '%s' "$serials"
 }
 
+# The device this command talks to (the one selected, or the only one) is
+# off the bus for a while.
 leave_for_a_while() {
-  printf '%s\n' $(( $(now_ms) + ${conf[absent_seconds]} * 1000 )) | replace_file absent_until
+  local gone=$serial
+  [ -n "$gone" ] || gone=$(visible_serials 2>/dev/null)
+  gone=${gone%% *}
+  printf '%s\n' $(( $(now_ms) + ${conf[absent_seconds]} * 1000 )) | replace_file "absent_until.$gone"
 }
 
 # --- output ------------------------------------------------------------------
@@ -269,17 +286,19 @@ cmd_version() {
 
 cmd_list() {
   banner
-  local serials devnum=5 port=1
-  serials=$(visible_serials)
-  for serial in $serials; do
-    local shown=0
+  local serials devnum=4 port=0
+  serials=" $(visible_serials) "
+  # Each device keeps its place on the bus (device number, port) while
+  # another is away.
+  for serial in ${conf[serials]}; do
+    devnum=$(( devnum + 1 )); port=$(( port + 1 ))
+    case "$serials" in *" $serial "*) ;; *) continue ;; esac
+    # A device with fewer interfaces lacks the last ones (alt 3 first).
     for a in 3 2 1 0; do
-      [ "$shown" -lt "${conf[lines]}" ] || break
+      [ "$a" -lt "${conf[lines]}" ] || continue
       printf 'Found DFU: [0483:df11] ver=2200, devnum=%d, cfg=1, intf=0, path="1-%d", alt=%d, name="%s", serial="%s"\n' \
         "$devnum" "$port" "$a" "${alt_names[$a]}" "$serial"
-      shown=$(( shown + 1 ))
     done
-    devnum=$(( devnum + 1 )); port=$(( port + 1 ))
   done
 }
 
@@ -292,9 +311,11 @@ cmd_upload_otp() {
   opening 2
   record_transfer upload_OTP "${length:-512}"
   if [ "${conf[otp_read]}" = fail ]; then
+    # The boot loader stalls the first read; dfu-util has created the file.
+    : > "$upload_file"
     progress Upload 0 "${length:-512}"
     printf '\n'
-    fail $EX_IOERR "Error during upload"
+    fail $EX_IOERR "dfuse_upload: libusb_control_transfer returned -9 (LIBUSB_ERROR_PIPE)"
   fi
   upload_from "$device/otp.bin" "${length:-512}" 0.005
 }
@@ -328,7 +349,7 @@ cmd_download_fw() {
     # The first erase is refused: nothing in flash has changed.
     pause 0.5
     printf '\n'
-    fail $EX_IOERR 'Error during special command "ERASE_PAGE" get_status'
+    fail $EX_IOERR 'ERASE_PAGE not correctly executed'
   fi
 
   stop_at=$size
@@ -361,12 +382,8 @@ cmd_download_fw() {
     # The cable was pulled: a half-written flash, and the device is gone until
     # it is restarted in boot mode.
     mv -f "$image" "$device/flash.bin" 2>/dev/null
-    if ! still_attached; then
-      device_gone download
-    fi
-    leave_for_a_while
-    printf '\n'
-    fail $EX_IOERR "Error during download get_status"
+    still_attached && leave_for_a_while
+    device_gone download
   fi
 
   if [ "${conf[write]}" = corrupt ]; then
@@ -457,7 +474,6 @@ cmd_setup_prepared_config() {
     printf 'name=%s\nserials=%s\nlines=%s\naccess=%s\notp_read=%s\ndownload=%s\nwrite=%s\nabsent_seconds=%s\n' \
       "$name" "$serials" "$lines" "$access" "$otp_read" "$download" "$write" "${DFU_UTIL_SIMULATOR_ABSENT_SECONDS:-4}"
   } > "$new/device.conf"
-  echo 0 > "$new/absent_until"
   chmod 755 "$new"
 
   # Switch to the new configuration in one rename, then drop the old ones.
