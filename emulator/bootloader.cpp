@@ -168,6 +168,13 @@ int BootLoader::unplug(long long backAtMs)
     return LIBUSB_ERROR_NO_DEVICE;
 }
 
+// When a device that left the bus is back, as its user would plug it in
+// again or restart it in boot mode; 0: only when a test plugs it in.
+long long BootLoader::backAfterAWhile() const
+{
+    return identity.returnAfterMs > 0 ? wallClockMs() + identity.returnAfterMs : 0;
+}
+
 int BootLoader::download(uint16_t block, const uint8_t *data, uint16_t length)
 {
     if (state != dfuIDLE && state != dfuDNLOAD_IDLE)
@@ -201,7 +208,7 @@ int BootLoader::download(uint16_t block, const uint8_t *data, uint16_t length)
         return 0;
     }
     if (identity.vanishDownloadBlock > 0 && ++downloadBlocks == identity.vanishDownloadBlock)
-        return unplug(0);
+        return unplug(backAfterAWhile());
     pending = Op::Write;
     pendingAddress = pointer + uint32_t(block - 2) * transferSize;
     pendingData.assign(reinterpret_cast<const char *>(data), length);
@@ -225,7 +232,7 @@ int BootLoader::upload(uint16_t block, uint8_t *data, uint16_t length)
     if (block == 1)
         return stall();
     if (identity.vanishUploadBlock > 0 && ++uploadBlocks == identity.vanishUploadBlock)
-        return unplug(0);
+        return unplug(backAfterAWhile());
     Region area;
     if (!region(alt, &area) || (alt == 2 && identity.otpReadFails))
         return stall();
@@ -254,7 +261,7 @@ int BootLoader::getStatus(uint8_t *data, uint16_t length)
         // after a while. Some reset before answering this last status.
         pending = Op::None;
         record("leave " + hexAddress(pointer));
-        const long long back = identity.returnAfterMs > 0 ? wallClockMs() + identity.returnAfterMs : 0;
+        const long long back = backAfterAWhile();
         if (identity.leaveStatusLost)
             return unplug(back);
         state = dfuMANIFEST;

@@ -47,6 +47,7 @@ private:
     int upload(uint16_t block, uint8_t *data, uint16_t length);
     int stall();
     int unplug(long long backAtMs); // the device leaves the bus: LIBUSB_ERROR_NO_DEVICE
+    long long backAfterAWhile() const;
 
     // Carries out the pending command; its status and how long it keeps the device busy.
     DfuStatus execute(int *busyMs);

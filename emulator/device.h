@@ -25,7 +25,7 @@ struct Identity {
     int port = 1;                    // path "1-<port>"
     std::vector<std::string> altNames; // one alternate setting each
     bool realTiming = true;
-    int returnAfterMs = 4000;        // back in boot mode after leaving; 0: only when plugged in
+    int returnAfterMs = 4000;        // back after leaving boot mode or losing its cable; 0: only when plugged in
 
     // Faults
     bool accessDenied = false;       // libusb_open fails with LIBUSB_ERROR_ACCESS

@@ -88,6 +88,7 @@ private slots:
     void erroredDeviceIsClearedByTheNextRun();
     void deviceComesBackAfterItsTimeAway();
     void killedRunLeavesWhatTheDeviceWrote();
+    void runPutsTheEmulatedBusInFront();
 
 private:
     std::unique_ptr<EmulatedBus> bus;
@@ -386,6 +387,30 @@ void TestEmulator::killedRunLeavesWhatTheDeviceWrote()
     const DfuRun again = bus->dfuUtil({"-d", "0483", "-a", "0", "-s", "0x08000000:leave", "-D", "firmware.bin"}, work.path());
     QCOMPARE(again.exitCode, 0);
     QCOMPARE(bus->flash().left(image.size()), image);
+}
+
+// "velmora-emulator run" as the README shows it: the program finds the bus
+// without any environment of its own; without the bus, dfu-util sees nothing.
+void TestEmulator::runPutsTheEmulatedBusInFront()
+{
+    QVERIFY(bus->prepare("upgradable"));
+    QProcess run;
+    QProcessEnvironment clean = QProcessEnvironment::systemEnvironment();
+    clean.remove("LD_LIBRARY_PATH");
+    clean.remove("VELMORA_EMULATOR_STATE");
+    run.setProcessEnvironment(clean);
+    run.start(EMULATOR_COMMAND, {"--state", bus->stateDir(), "run", DFU_UTIL, "-d", "0483", "-l"});
+    QVERIFY(run.waitForFinished(30000));
+    QCOMPARE(run.exitCode(), 0);
+    QCOMPARE(run.readAllStandardOutput(), transcript("0.11-list.stdout"));
+
+    QProcess noBus;
+    QProcessEnvironment withoutState = bus->environment(clean);
+    withoutState.remove("VELMORA_EMULATOR_STATE");
+    noBus.setProcessEnvironment(withoutState);
+    noBus.start(DFU_UTIL, {"-d", "0483", "-l"});
+    QVERIFY(noBus.waitForFinished(30000));
+    QCOMPARE(noBus.readAllStandardOutput(), transcript("0.11-list-absent.stdout"));
 }
 
 QTEST_GUILESS_MAIN(TestEmulator)
