@@ -9,11 +9,13 @@
 
 #include <libusb.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
+#include <type_traits>
 #include <vector>
 
 using emulator::BootLoader;
@@ -50,13 +52,17 @@ std::string stateFromEnvironment()
     return dir ? dir : "";
 }
 
-// A configuration descriptor with everything it points to, freed in one piece.
+constexpr size_t maxAlts = 16;
+
+// A configuration descriptor with everything it points to, freed in one
+// piece: a plain C layout, so the pointer to its first member is its own.
 struct ConfigHolder {
-    libusb_config_descriptor config{};
-    libusb_interface interface{};
-    std::vector<libusb_interface_descriptor> alts;
-    unsigned char functional[9] = {};
+    libusb_config_descriptor config;
+    libusb_interface interface;
+    libusb_interface_descriptor alts[maxAlts];
+    unsigned char functional[9];
 };
+static_assert(std::is_standard_layout<ConfigHolder>::value, "freed through its first member");
 
 } // namespace
 
@@ -211,7 +217,7 @@ int LIBUSB_CALL libusb_get_config_descriptor(libusb_device *dev, uint8_t config_
 {
     if (config_index != 0)
         return LIBUSB_ERROR_NOT_FOUND;
-    ConfigHolder *holder = new (std::nothrow) ConfigHolder;
+    ConfigHolder *holder = new (std::nothrow) ConfigHolder();
     if (!holder)
         return LIBUSB_ERROR_NO_MEM;
     const Identity &identity = dev->identity;
@@ -219,8 +225,8 @@ int LIBUSB_CALL libusb_get_config_descriptor(libusb_device *dev, uint8_t config_
                                          uint8_t(BootLoader::transferSize & 0xff), uint8_t(BootLoader::transferSize >> 8),
                                          uint8_t(identity.dfuVersion & 0xff), uint8_t(identity.dfuVersion >> 8)};
     std::memcpy(holder->functional, functional, sizeof functional);
-    holder->alts.resize(identity.altNames.size());
-    for (size_t alt = 0; alt < holder->alts.size(); ++alt) {
+    const size_t alts = std::min(identity.altNames.size(), maxAlts);
+    for (size_t alt = 0; alt < alts; ++alt) {
         libusb_interface_descriptor &d = holder->alts[alt];
         d.bLength = LIBUSB_DT_INTERFACE_SIZE;
         d.bDescriptorType = LIBUSB_DT_INTERFACE;
@@ -231,16 +237,16 @@ int LIBUSB_CALL libusb_get_config_descriptor(libusb_device *dev, uint8_t config_
         d.bInterfaceProtocol = 2;
         d.iInterface = uint8_t(4 + alt);
     }
-    if (!holder->alts.empty()) {
-        holder->alts.back().extra = holder->functional;
-        holder->alts.back().extra_length = sizeof holder->functional;
+    if (alts > 0) {
+        holder->alts[alts - 1].extra = holder->functional;
+        holder->alts[alts - 1].extra_length = sizeof holder->functional;
     }
-    holder->interface.altsetting = holder->alts.data();
-    holder->interface.num_altsetting = int(holder->alts.size());
+    holder->interface.altsetting = holder->alts;
+    holder->interface.num_altsetting = int(alts);
     libusb_config_descriptor &c = holder->config;
     c.bLength = LIBUSB_DT_CONFIG_SIZE;
     c.bDescriptorType = LIBUSB_DT_CONFIG;
-    c.wTotalLength = uint16_t(LIBUSB_DT_CONFIG_SIZE + holder->alts.size() * LIBUSB_DT_INTERFACE_SIZE + 9);
+    c.wTotalLength = uint16_t(LIBUSB_DT_CONFIG_SIZE + alts * LIBUSB_DT_INTERFACE_SIZE + 9);
     c.bNumInterfaces = 1;
     c.bConfigurationValue = 1;
     c.bmAttributes = 0xc0;
