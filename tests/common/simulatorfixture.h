@@ -3,6 +3,7 @@
 // simulated device per test.
 #pragma once
 
+#include "describedfirmware.h"
 #include "imagegen.h"
 #include "payload.h"
 #include "simulator.h"
@@ -17,12 +18,7 @@ namespace simulatorfixture {
 // The firmware the build embeds, rebuilt from the same description.
 inline imagegen::FirmwareSpec describedFirmware()
 {
-    QFile file(FIRMWARE_DESCRIPTION);
-    imagegen::FirmwareSpec spec;
-    QString error;
-    if (!file.open(QIODevice::ReadOnly) || !imagegen::firmwareSpecFromJson(file.readAll(), &spec, &error))
-        qFatal("cannot read the firmware description");
-    return spec;
+    return describedFirmwareSpec();
 }
 
 // Puts the embedded firmware where the tool unpacks it and lets the simulator

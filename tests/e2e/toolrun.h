@@ -6,6 +6,7 @@
 // and in screenshots, which are kept as test artifacts.
 #pragma once
 
+#include "describedfirmware.h"
 #include "emulatedbus.h"
 #include "imagegen.h"
 #include "simulatorbus.h"
@@ -45,12 +46,7 @@ protected:
 // The firmware the tool carries, rebuilt from its description.
 inline QByteArray embeddedFirmware()
 {
-    QFile file(FIRMWARE_DESCRIPTION);
-    imagegen::FirmwareSpec spec;
-    QString error;
-    if (!file.open(QIODevice::ReadOnly) || !imagegen::firmwareSpecFromJson(file.readAll(), &spec, &error))
-        return QByteArray();
-    return imagegen::buildFirmware(spec);
+    return describedFirmwareImage();
 }
 
 // A device on the emulated USB bus, for a run in the tool's normal mode with

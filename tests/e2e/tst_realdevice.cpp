@@ -35,8 +35,8 @@ class TestRealDevice : public QObject {
 private slots:
     void upgradeOfAnOlderRevision();
     void upToDateIsVerifiedWithoutClick();
-    void otherProductIsRefused();
-    void emptyOtpIsNotWritten();
+    void notWritten_data();
+    void notWritten();
     void faultsEndInTheTruth_data();
     void faultsEndInTheTruth();
 };
@@ -92,24 +92,23 @@ void TestRealDevice::upToDateIsVerifiedWithoutClick()
     checkPromises(run, embeddedFirmware());
 }
 
-void TestRealDevice::otherProductIsRefused()
+// Devices the tool must not write: the button stays disabled.
+void TestRealDevice::notWritten_data()
 {
-    ToolRun run(Emulated{"other-product"});
-    QVERIFY(run.prepared);
-    QVERIFY(run.waitFor("SM_B: entered B8: Invalid (DFU-SE) dev. conn.") >= 0);
-    screenshot("real-other-product");
-    run.clickInstall(); // disabled: nothing happens
-    QTest::qWait(1500);
-    QCOMPARE(run.find("Install clicked"), -1);
-    checkPromises(run, embeddedFirmware());
+    QTest::addColumn<QString>("configuration");
+    QTest::addColumn<QString>("state");
+    QTest::newRow("other product") << "other-product" << "SM_B: entered B8: Invalid (DFU-SE) dev. conn.";
+    QTest::newRow("empty OTP") << "blank-otp" << "SM_B: entered B9: Conn. to (DFU-SE) dev. with Empty OTP.";
 }
 
-void TestRealDevice::emptyOtpIsNotWritten()
+void TestRealDevice::notWritten()
 {
-    ToolRun run(Emulated{"blank-otp"});
+    QFETCH(QString, configuration);
+    QFETCH(QString, state);
+    ToolRun run(Emulated{configuration});
     QVERIFY(run.prepared);
-    QVERIFY(run.waitFor("SM_B: entered B9: Conn. to (DFU-SE) dev. with Empty OTP.") >= 0);
-    screenshot("real-blank-otp");
+    QVERIFY(run.waitFor(state) >= 0);
+    screenshot("real-" + configuration);
     run.clickInstall();
     QTest::qWait(1500);
     QCOMPARE(run.find("Install clicked"), -1);

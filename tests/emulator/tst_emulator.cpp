@@ -3,7 +3,7 @@
 // device's memories, for our command lines and under each fault.
 
 #include "emulatedbus.h"
-#include "imagegen.h"
+#include "describedfirmware.h"
 
 #include <QtTest>
 
@@ -32,16 +32,6 @@ QByteArray withoutProgress(const QByteArray &output)
         result += line + '\n';
     }
     return result;
-}
-
-QByteArray firmware()
-{
-    QFile file(FIRMWARE_DESCRIPTION);
-    imagegen::FirmwareSpec spec;
-    QString error;
-    if (!file.open(QIODevice::ReadOnly) || !imagegen::firmwareSpecFromJson(file.readAll(), &spec, &error))
-        qFatal("cannot read the firmware description");
-    return imagegen::buildFirmware(spec);
 }
 
 QByteArray readFile(const QString &path)
@@ -239,7 +229,7 @@ void TestEmulator::faults_data()
     QTest::addColumn<QString>("flashAfter");  // old, image, first N blocks, one byte off
     QTest::addColumn<bool>("presentAfter");
 
-    const int size = firmware().size();
+    const int size = describedFirmwareImage().size();
     const QString blocksAt40 = QString("first %1 blocks").arg(size * 2 / 5 / 2048);
     QTest::newRow("reset before the last status") << "leave-status-lost" << "download" << 74
                                                   << QStringList{"Error during download get_status"} << "image" << false;
@@ -280,7 +270,7 @@ void TestEmulator::faults()
     QFETCH(bool, presentAfter);
 
     QVERIFY(bus->prepare(configuration));
-    const QByteArray image = firmware();
+    const QByteArray image = describedFirmwareImage();
     const QByteArray before = bus->flash();
     QVERIFY(writeFile(work.filePath("firmware.bin"), image));
 
@@ -335,7 +325,7 @@ void TestEmulator::faults()
 void TestEmulator::erroredDeviceIsClearedByTheNextRun()
 {
     QVERIFY(bus->prepare("download-fails"));
-    QVERIFY(writeFile(work.filePath("firmware.bin"), firmware()));
+    QVERIFY(writeFile(work.filePath("firmware.bin"), describedFirmwareImage()));
     QCOMPARE(bus->dfuUtil({"-d", "0483", "-a", "0", "-s", "0x08000000:leave", "-D", "firmware.bin"}, work.path()).exitCode, 74);
     const DfuRun next = bus->dfuUtil({"-d", "0483", "-a", "2", "-s", "0x1FFF7800:512", "-U", "otp.bin"}, work.path());
     QCOMPARE(next.exitCode, 0);
@@ -346,7 +336,7 @@ void TestEmulator::erroredDeviceIsClearedByTheNextRun()
 void TestEmulator::deviceComesBackAfterItsTimeAway()
 {
     QVERIFY(bus->prepare("upgradable", {"--fast", "--return-after", "0.5"}));
-    QVERIFY(writeFile(work.filePath("firmware.bin"), firmware()));
+    QVERIFY(writeFile(work.filePath("firmware.bin"), describedFirmwareImage()));
     QCOMPARE(bus->dfuUtil({"-d", "0483", "-a", "0", "-s", "0x08000000:leave", "-D", "firmware.bin"}, work.path()).exitCode, 0);
     QTRY_VERIFY_WITH_TIMEOUT(bus->dfuUtil({"-d", "0483", "-l"}).found().size() == 4, 10000);
     QVERIFY(bus->dfuUtil({"-d", "0483", "-l"}).found().first().contains("devnum=6,"));
@@ -358,7 +348,7 @@ void TestEmulator::deviceComesBackAfterItsTimeAway()
 void TestEmulator::killedRunLeavesWhatTheDeviceWrote()
 {
     QVERIFY(bus->prepare("upgradable", {"--return-after", "0"}));
-    const QByteArray image = firmware();
+    const QByteArray image = describedFirmwareImage();
     QVERIFY(writeFile(work.filePath("firmware.bin"), image));
 
     QProcess process;

@@ -7,7 +7,7 @@
 // the simulator speaks as dfu-util 0.9.)
 
 #include "emulatedbus.h"
-#include "imagegen.h"
+#include "describedfirmware.h"
 
 #include <QtTest>
 
@@ -22,16 +22,6 @@ struct Answer {
     QByteArray file;
     bool fileExists = false;
 };
-
-QByteArray firmware()
-{
-    QFile file(FIRMWARE_DESCRIPTION);
-    imagegen::FirmwareSpec spec;
-    QString error;
-    if (!file.open(QIODevice::ReadOnly) || !imagegen::firmwareSpecFromJson(file.readAll(), &spec, &error))
-        qFatal("cannot read the firmware description");
-    return imagegen::buildFirmware(spec);
-}
 
 // dfu-util's last line on standard error that says what failed: warnings
 // about the image's missing DFU suffix and the OTP region's size notation
@@ -91,7 +81,7 @@ private:
 void TestSimulatorParity::initTestCase()
 {
     QVERIFY(work.isValid());
-    image = firmware();
+    image = describedFirmwareImage();
     QFile file(work.filePath("firmware.bin"));
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(image) == image.size());
 }
