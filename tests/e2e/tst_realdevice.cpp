@@ -43,9 +43,10 @@ private slots:
 
 void TestRealDevice::upgradeOfAnOlderRevision()
 {
-    ToolRun run(Emulated{"upgradable"});
+    // With a real device's timing: about eight seconds of erasing and writing.
+    ToolRun run(Emulated{"upgradable", {"--return-after", "0"}});
     QVERIFY(run.prepared);
-    QVERIFY(run.find("Will use real device") >= 0 || run.waitFor("Will use real device") >= 0);
+    QVERIFY(run.waitFor("Will use real device") >= 0);
     QVERIFY(run.waitFor("SM_B: entered B2: Conn. to (DFU-SE) dev. with diff. FW rev.") >= 0);
     QVERIFY(!run.mainWindow().isEmpty());
     screenshot("real-upgradable-ready");
@@ -53,6 +54,8 @@ void TestRealDevice::upgradeOfAnOlderRevision()
     run.clickInstall();
     const int clicked = run.waitFor("Info: Install clicked");
     QVERIFY(clicked >= 0);
+    QTRY_VERIFY_WITH_TIMEOUT(run.emulated.transfers().filter("download ").size() >= 10, 30000);
+    screenshot("real-upgradable-writing");
     QVERIFY(run.waitFor("SM_A: /sig_FwDownloaded", 60000, clicked) >= 0);
     // The device runs its new firmware and is off the bus until the user
     // restarts it in boot mode.
