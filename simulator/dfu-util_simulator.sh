@@ -106,13 +106,12 @@ still_attached() {
 # also says that it failed, an upload only what libusb answered.
 device_gone() { # what was being done: upload or download
   printf '\n'
-  local failed='dfuse_%s: libusb_control_transfer returned -4 (LIBUSB_ERROR_NO_DEVICE)'
-  # shellcheck disable=SC2059
+  local failed="dfuse_$1: libusb_control_transfer returned -4 (LIBUSB_ERROR_NO_DEVICE)"
   if [ "$1" = download ]; then
-    printf "dfu-util: $failed\n" "$1" >&2
+    printf 'dfu-util: %s\n' "$failed" >&2
     fail $EX_IOERR "Error during download"
   fi
-  fail $EX_IOERR "$(printf "$failed" "$1")"
+  fail $EX_IOERR "$failed"
 }
 
 record_transfer() { # sub-command, bytes
@@ -134,7 +133,7 @@ absent_until() { # serial
 
 # The serials on the bus now: those of the devices that are not away.
 present_serials() {
-  local now
+  local now serial_on_bus
   now=$(now_ms)
   for serial_on_bus in ${conf[serials]}; do
     [ "$now" -lt "$(absent_until "$serial_on_bus")" ] || printf '%s ' "$serial_on_bus"
@@ -147,7 +146,7 @@ visible_serials() {
   local serials devnum=5
   serials=$(present_serials)
   if [ "${conf[access]}" = denied ]; then
-    for serial in $serials; do
+    for _ in $serials; do
       printf 'dfu-util: Cannot open DFU device 0483:df11 found on devnum %d (LIBUSB_ERROR_ACCESS)\n' "$devnum" >&2
       devnum=$(( devnum + 1 ))
     done
@@ -155,7 +154,8 @@ visible_serials() {
   fi
   # A serial that cannot be read: dfu-util says so once per interface it lists.
   if [ "$serials" = "UNKNOWN " ]; then
-    for (( i = 0; i < ${conf[lines]}; i++ )); do
+    local i
+    for (( i = 0; i < conf[lines]; i++ )); do
       printf 'dfu-util: Failed to retrieve string descriptor 3\n' >&2
     done
   fi
@@ -286,18 +286,18 @@ cmd_version() {
 
 cmd_list() {
   banner
-  local serials devnum=4 port=0
+  local serials devnum=4 port=0 listed
   serials=" $(visible_serials) "
   # Each device keeps its place on the bus (device number, port) while
   # another is away.
-  for serial in ${conf[serials]}; do
+  for listed in ${conf[serials]}; do
     devnum=$(( devnum + 1 )); port=$(( port + 1 ))
-    case "$serials" in *" $serial "*) ;; *) continue ;; esac
+    case "$serials" in *" $listed "*) ;; *) continue ;; esac
     # A device with fewer interfaces lacks the last ones (alt 3 first).
     for a in 3 2 1 0; do
       [ "$a" -lt "${conf[lines]}" ] || continue
       printf 'Found DFU: [0483:df11] ver=2200, devnum=%d, cfg=1, intf=0, path="1-%d", alt=%d, name="%s", serial="%s"\n' \
-        "$devnum" "$port" "$a" "${alt_names[$a]}" "$serial"
+        "$devnum" "$port" "$a" "${alt_names[$a]}" "$listed"
     done
   done
 }

@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <memory>
+
 struct DfuRun {
     int exitCode = -1;
     QByteArray output, errors;
@@ -33,8 +35,9 @@ class EmulatedBus {
 public:
     static constexpr const char *serial = "3276356C3236";
 
+    // A bus in stateDir, or in a temporary directory of its own.
     explicit EmulatedBus(const QString &stateDir = QString())
-        : dir(stateDir.isEmpty() ? own.path() + "/bus" : stateDir)
+        : own(stateDir.isEmpty() ? new QTemporaryDir : nullptr), dir(own ? own->path() + "/bus" : stateDir)
     {
     }
 
@@ -112,6 +115,6 @@ public:
     }
 
 private:
-    QTemporaryDir own;
+    std::unique_ptr<QTemporaryDir> own;
     QString dir;
 };
