@@ -98,9 +98,15 @@ bool runExecutionTest()
     return result.exitCode == 0 && matches;
 }
 
-int downloadFirmware(const QString &firmwarePath, const QString &serial)
+int downloadFirmware(const QString &firmwarePath, const QString &serial, QString *lastError)
 {
-    return runTool(DownloadFw, {firmwarePath}, serial).exitCode;
+    const ToolResult result = runTool(DownloadFw, {firmwarePath}, serial);
+    if (lastError) {
+        // dfu-util says last what made it give up.
+        const QStringList lines = result.errorOutput.split('\n', Qt::SkipEmptyParts);
+        *lastError = lines.isEmpty() ? QString() : lines.last().trimmed();
+    }
+    return result.exitCode;
 }
 
 int uploadFirmware(const QString &path, qint32 length, const QString &serial)

@@ -44,7 +44,8 @@ bool runExecutionTest();
 // worker identified: dfu-util refuses to touch any other.
 
 // Writes the file to flash and makes the device leave DFU mode; the exit code.
-int downloadFirmware(const QString &firmwarePath, const QString &serial);
+// lastError, when given, gets dfu-util's last line on standard error.
+int downloadFirmware(const QString &firmwarePath, const QString &serial, QString *lastError = nullptr);
 
 // Reads length bytes of flash into the file (removed first); the exit code.
 int uploadFirmware(const QString &path, qint32 length, const QString &serial);

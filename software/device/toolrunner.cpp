@@ -16,6 +16,7 @@ namespace {
 constexpr int pollSliceMs = 50; // how often a waiting runner looks at its cancellation
 
 thread_local std::function<bool()> cancellationCheck;
+thread_local std::function<void(const QByteArray &)> outputListener;
 
 // What the child printed, up to the first NUL byte: dfu-util's text output
 // never holds one, so anything after it is not meant as text.
@@ -72,20 +73,29 @@ ToolResult runTool(ToolCommand command, const QStringList &extraArguments, const
     process.start(path, arguments, QIODevice::ReadWrite);
 
     // Wait in short slices, so that a stop request is noticed while dfu-util
-    // runs; after toolFirstWaitMs say once that the child is slow and go on.
-    QByteArray earlyOutput;
+    // runs and its output reaches a listener as it comes; after toolFirstWaitMs
+    // say once that the child is slow and go on.
+    QByteArray output;
+    auto collect = [&] {
+        const QByteArray chunk = process.readAllStandardOutput();
+        if (!chunk.isEmpty()) {
+            output += chunk;
+            ToolOutputListener::deliver(chunk);
+        }
+    };
     QElapsedTimer clock;
     clock.start();
     bool slowReported = false;
     bool killed = false;
     auto reportSlow = [&] {
-        earlyOutput = process.readAllStandardOutput();
+        collect();
         qInfo() << "waitForFinished(): Process did not finish in time, exit status:" << process.exitStatus()
-                << "and output:" << decodeOutput(earlyOutput);
+                << "and output:" << decodeOutput(output);
         qInfo() << "will wait again, forever";
         slowReported = true;
     };
     while (!process.waitForFinished(pollSliceMs)) {
+        collect();
         if (process.state() == QProcess::NotRunning) {
             // It never started: the wait cannot succeed.
             if (!slowReported)
@@ -102,7 +112,8 @@ ToolResult runTool(ToolCommand command, const QStringList &extraArguments, const
         if (!slowReported && clock.elapsed() >= toolFirstWaitMs)
             reportSlow();
     }
-    result.output = decodeOutput(earlyOutput + process.readAllStandardOutput());
+    collect();
+    result.output = decodeOutput(output);
     result.errorOutput = decodeOutput(process.readAllStandardError());
 
     if (process.error() == QProcess::FailedToStart) {
@@ -135,4 +146,21 @@ ToolCancellation::~ToolCancellation()
 bool ToolCancellation::requested()
 {
     return cancellationCheck && cancellationCheck();
+}
+
+ToolOutputListener::ToolOutputListener(std::function<void(const QByteArray &)> listener)
+    : previous(std::move(outputListener))
+{
+    outputListener = std::move(listener);
+}
+
+ToolOutputListener::~ToolOutputListener()
+{
+    outputListener = std::move(previous);
+}
+
+void ToolOutputListener::deliver(const QByteArray &chunk)
+{
+    if (outputListener)
+        outputListener(chunk);
 }

@@ -77,3 +77,19 @@ public:
 private:
     std::function<bool()> previous;
 };
+
+// While an object of this class lives, runTool in the same thread hands the
+// child's standard output to the listener as it arrives, piece by piece (the
+// result still holds all of it): dfu-util's progress while it writes.
+class ToolOutputListener {
+public:
+    explicit ToolOutputListener(std::function<void(const QByteArray &)> listener);
+    ~ToolOutputListener();
+    ToolOutputListener(const ToolOutputListener &) = delete;
+    ToolOutputListener &operator=(const ToolOutputListener &) = delete;
+    // Hands a piece of output to the current thread's listener, if any.
+    static void deliver(const QByteArray &chunk);
+
+private:
+    std::function<void(const QByteArray &)> previous;
+};

@@ -9,13 +9,22 @@ ProgressBar::ProgressBar(QWidget *parent) : QProgressBar(parent), timer(new QTim
     setStyleSheet("\nQProgressBar {\n    border: 2px solid grey;\n    border-radius: 5px;\n    text-align: center;\n}"
                   "\n\nQProgressBar::chunk {\n    background-color: rgba(160,240,140,100%);\n    width: 5px;\n}\n");
     connect(timer, &QTimer::timeout, this, &ProgressBar::increase);
+    connect(this, &QProgressBar::valueChanged, this, [this](int value) {
+        setAccessibleDescription(QStringLiteral("%1 % done").arg(range > 0 ? (value - minimum()) * 100 / range : 0));
+    });
+}
+
+void ProgressBar::setCaption(const QString &caption)
+{
+    setFormat(caption);
+    setAccessibleName(caption);
 }
 
 void ProgressBar::startAutoProgress(const QString &format, double seconds)
 {
     timer->stop();
     setValue(minimum());
-    setFormat(format);
+    setCaption(format);
     if (seconds >= 0) {
         const double ms = std::trunc(seconds * 1000);
         duration = ms > 0 ? int(std::min<double>(ms, std::numeric_limits<int>::max())) : 1;
@@ -28,6 +37,8 @@ void ProgressBar::startAutoProgress()
     range = maximum() - minimum();
     if (range <= 0)
         range = 1;
+    reported = false;
+    open = true;
     setValue(minimum());
     timer->setInterval(std::max(duration / range, minInterval));
     timer->setSingleShot(false);
@@ -39,6 +50,8 @@ void ProgressBar::startAutoProgress()
 
 void ProgressBar::increase()
 {
+    if (reported)
+        return; // the operation says how far it is; the time no longer does
     setValue(int(double(elapsedMs()) / duration * range));
     if (elapsedMs() > duration) {
         timer->stop();
@@ -50,4 +63,12 @@ void ProgressBar::increase()
 qint64 ProgressBar::elapsedMs() const
 {
     return clock.elapsed();
+}
+
+void ProgressBar::showProgress(int value)
+{
+    if (!open)
+        return; // a report that arrives after the run was ended changes nothing
+    reported = true;
+    setValue(minimum() + qBound(0, value, 100) * range / 100);
 }

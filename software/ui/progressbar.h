@@ -15,8 +15,12 @@ public:
     int runDuration() const { return duration; } // milliseconds from empty to full
     int timerInterval() const { return timer->interval(); }
     bool isRunning() const { return timer->isActive(); }
-    // Stops a run without finishing it (no finished()).
-    void stopTimer() { timer->stop(); }
+    // Ends a run without finishing it (no finished()); later reports are ignored.
+    void stopTimer()
+    {
+        timer->stop();
+        open = false;
+    }
 
 signals:
     void finished();
@@ -27,6 +31,11 @@ public slots:
     void startAutoProgress(const QString &format, double duration = -1);
     void startAutoProgress();
     void increase();
+    // The text in the bar; a screen reader reads it as the bar's name.
+    void setCaption(const QString &caption);
+    // The real share done, as the operation reports it: from then on the
+    // run's value follows these reports instead of the time.
+    void showProgress(int value);
 
 protected:
     // Milliseconds since the run started; tests drive it.
@@ -38,4 +47,6 @@ private:
     QTimer *const timer;
     QElapsedTimer clock;
     int duration = 10000;
+    bool reported = false; // this run has had a real report
+    bool open = false;     // a run was started and not stopped: reports count
 };

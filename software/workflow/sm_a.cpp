@@ -1,10 +1,13 @@
 #include "sm_a.h"
 
 #include "dfucommands.h"
+#include "dfuprogress.h"
 
 #include <QDebug>
 
 #include <atomic>
+#include <chrono>
+#include <memory>
 #include <utility>
 
 SM_A *sm_A = nullptr;
@@ -14,7 +17,6 @@ namespace {
 std::atomic<bool> firstScan{true};
 // Repeat flag of the last signal the debug output saw.
 std::atomic<int> lastRepeatFlag{0};
-constexpr unsigned pauseSliceMs = 50;
 } // namespace
 
 SM_A::SM_A(const QString &dfuFilePath, const QString &firmwareFilePath, const QString &uploadedFwFilePath,
@@ -36,9 +38,12 @@ SM_A::~SM_A()
 
 void SM_A::setRequest(int code, quint64 device)
 {
-    std::lock_guard<std::mutex> lock(mutex);
-    request = code;
-    requestDevice = device;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        request = code;
+        requestDevice = device;
+    }
+    wake.notify_all(); // a click or a read-back does not wait out the pause
 }
 
 int SM_A::pendingRequest() const
@@ -49,8 +54,11 @@ int SM_A::pendingRequest() const
 
 void SM_A::requestStop()
 {
-    std::lock_guard<std::mutex> lock(mutex);
-    stopRequested = true;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        stopRequested = true;
+    }
+    wake.notify_all();
 }
 
 bool SM_A::isStopRequested() const
@@ -63,12 +71,15 @@ bool SM_A::requestStopAfterDownload()
 {
     // One lock with takeRequest: a download either runs already, and is waited
     // for, or never starts.
-    std::lock_guard<std::mutex> lock(mutex);
-    if (downloading) {
-        stopAfterDownload = true;
-        return true;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (downloading) {
+            stopAfterDownload = true;
+            return true;
+        }
+        stopRequested = true;
     }
-    stopRequested = true;
+    wake.notify_all();
     return false;
 }
 
@@ -135,10 +146,23 @@ void SM_A::downloadFinished()
         stopRequested = true;
 }
 
-void SM_A::pause(unsigned ms) const
+void SM_A::pause(unsigned ms, bool untilRequest) const
 {
-    for (unsigned slept = 0; slept < ms && !isStopRequested(); slept += pauseSliceMs)
-        QThread::msleep(qMin(pauseSliceMs, ms - slept));
+    std::unique_lock<std::mutex> lock(mutex);
+    wake.wait_for(lock, std::chrono::milliseconds(ms), [this, untilRequest] {
+        return stopRequested || (untilRequest && request != NoRequest);
+    });
+}
+
+// Turns dfu-util's progress lines into sig_Progress while it transfers.
+ToolOutputListener SM_A::progressReporter()
+{
+    auto parser = std::make_shared<DfuProgressParser>();
+    auto share = std::make_shared<TransferProgress>();
+    return ToolOutputListener([this, parser, share](const QByteArray &chunk) {
+        for (const DfuProgressLine &line : parser->feed(chunk))
+            emit sig_Progress(share->percent(line));
+    });
 }
 
 void SM_A::run()
@@ -192,7 +216,7 @@ void SM_A::run()
                 step = DeviceError;
                 break;
             }
-            announce({deviceInfo, ++readings});
+            announce({deviceInfo, ++readings, lastSerial});
             emit sig_DevConn();
             step = Connected;
             break;
@@ -201,7 +225,7 @@ void SM_A::run()
             emit sig_A4_entered();
             if (isStopRequested())
                 return;
-            pause(connectedPollDelayMs);
+            pause(connectedPollDelayMs, true);
             // Nothing is taken while stopping: a download or read-back never starts then.
             const int taken = takeRequest();
             if (taken == NoRequest && isStopRequested())
@@ -209,21 +233,33 @@ void SM_A::run()
             step = taken == DownloadRequest ? Download : taken == VerifyRequest ? Verify : Scan;
             break;
         }
-        case Download:
+        case Download: {
             emit sig_A5_entered();
             emit sig_FwDownloading();
             // The outcome shows when the device is read again: it leaves boot
             // mode after a good download, and many devices report an error
             // although the flash was written.
-            downloadFirmware(firmwareFilePath, lastSerial);
+            QString lastError;
+            const int exitCode = [&] {
+                const ToolOutputListener progress = progressReporter();
+                return downloadFirmware(firmwareFilePath, lastSerial, &lastError);
+            }();
             downloadFinished();
+            if (exitCode != 0) {
+                qInfo() << "SM_A: writing the firmware ended with an error:" << lastError;
+                emit sig_FwDownloadFailed(lastSerial);
+            }
             emit sig_FwDownloaded();
             step = NewCycle;
             break;
+        }
         case Verify:
             emit sig_A6_entered();
             emit sig_FwUploading();
-            if (uploadAndVerify(firmwareFilePath, uploadedFwFilePath, lastSerial)) {
+            if ([&] {
+                    const ToolOutputListener progress = progressReporter();
+                    return uploadAndVerify(firmwareFilePath, uploadedFwFilePath, lastSerial);
+                }()) {
                 qDebug() << "Uploaded FW matches";
                 emit sig_FwUploadedMatches();
             } else {

@@ -4,9 +4,11 @@
 #pragma once
 
 #include "deviceinfo.h"
+#include "toolrunner.h"
 
 #include <QThread>
 
+#include <condition_variable>
 #include <mutex>
 
 // A device as the worker announced it with sig_DevConn: what was read, and the
@@ -15,6 +17,7 @@
 struct ConnectedDevice {
     DeviceInfo info;
     quint64 number = 0; // 0: no device is announced
+    QString serial;
 };
 
 class SM_A : public QThread {
@@ -64,6 +67,11 @@ signals:
     void sig_DeviceError(const QString &message);
     void sig_FwDownloading();
     void sig_FwDownloaded();
+    // A download ended with an error (dfu-util's exit code not 0) on the
+    // device with that serial; emitted before sig_FwDownloaded.
+    void sig_FwDownloadFailed(const QString &serial);
+    // The share of a download or read-back done, 0 to 100, as dfu-util reports it.
+    void sig_Progress(int percent);
     void sig_FwUploading();
     void sig_FwUploadedDiffers();
     void sig_FwUploadedMatches();
@@ -82,8 +90,10 @@ protected:
     void run() override;
 
 private:
-    // Sleeps, in slices, until the time has passed or a stop is requested.
-    void pause(unsigned ms) const;
+    // Waits until the time has passed or a stop is requested; with
+    // untilRequest also until a request comes.
+    void pause(unsigned ms, bool untilRequest = false) const;
+    ToolOutputListener progressReporter();
     // The request to carry out now for the announced device, NoRequest when
     // there is none or a stop is requested; a request made for another device
     // is dropped.
@@ -101,6 +111,7 @@ private:
     quint64 readings = 0; // devices read so far: the numbers they are announced with
 
     mutable std::mutex mutex; // guards the members below
+    mutable std::condition_variable wake; // a request or a stop has come
     int request = NoRequest;
     quint64 requestDevice = 0; // the number of the device the request was made for
     bool stopRequested = false;

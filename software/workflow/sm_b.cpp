@@ -63,10 +63,12 @@ SM_B::SM_B(SM_A *device, quint8 desiredType, const QString &desiredRevision)
         emit sig_UpgradeImpossible(); // its reactions still see the previous device
         deviceInfo = DeviceInfo();
         deviceNumber = 0;
+        deviceSerial.clear();
     }, Qt::DirectConnection);
     connect(B1, &QState::exited, this, [this] {
         deviceInfo = arrived.info;
         deviceNumber = arrived.number;
+        deviceSerial = arrived.serial;
         qInfo() << "Device connected with:\n" << deviceInfo;
         emit sig_DeviceConnected();
     }, Qt::DirectConnection);

@@ -33,6 +33,7 @@ public:
     // The worker's number for that device: the download and verification
     // requests are made for it and for no other.
     quint64 deviceNumber = 0;
+    QString deviceSerial;
 
 signals:
     void sig_UpgradeImpossible();

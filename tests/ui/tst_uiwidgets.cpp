@@ -39,6 +39,7 @@ private slots:
     void startSetsDurationAndInterval();
     void negativeDurationKeepsThePrevious();
     void valueFollowsTheClock();
+    void reportsTakeOverFromTheClock();
     void finishesOnlyAfterTheDuration_data();
     void finishesOnlyAfterTheDuration();
     void rangeOfOne();
@@ -87,6 +88,35 @@ void TestUiWidgets::negativeDurationKeepsThePrevious()
     bar.startAutoProgress("fourth", -0.5);
     QCOMPARE(bar.runDuration(), 90000);
     QCOMPARE(bar.format(), QString("fourth"));
+}
+
+// Before the operation reports, the clock moves the bar; after its first
+// report only reports do, also past the run's time; a new run starts on the clock.
+void TestUiWidgets::reportsTakeOverFromTheClock()
+{
+    DrivenBar bar;
+    bar.startAutoProgress("x", 10);
+    bar.now = 2000;
+    bar.increase();
+    QCOMPARE(bar.value(), 20);
+    bar.showProgress(5); // the truth, even below the estimate
+    QCOMPARE(bar.value(), 5);
+    bar.now = 6000;
+    bar.increase();
+    QCOMPARE(bar.value(), 5);
+    bar.now = 20000; // past the run's time: still the report
+    bar.increase();
+    QCOMPARE(bar.value(), 5);
+    bar.showProgress(250);
+    QCOMPARE(bar.value(), 100);
+
+    bar.startAutoProgress("y", 10);
+    bar.now = 3000;
+    bar.increase();
+    QCOMPARE(bar.value(), 30);
+    bar.stopTimer();
+    bar.showProgress(80); // after its end a run takes no reports
+    QCOMPARE(bar.value(), 30);
 }
 
 void TestUiWidgets::valueFollowsTheClock()

@@ -56,6 +56,7 @@ public:
         for (const auto &[signal, name] : workerSignals)
             connect(&device, signal, this, [this, name = name] { worker << name; });
         connect(&device, &SM_A::sig_DeviceError, this, [this] { worker << "DeviceError"; });
+        connect(&device, &SM_A::sig_Progress, this, [this](int percent) { worker << QString("Progress %1").arg(percent); });
         connect(&device, &SM_A::sig_InaccessibleDevicesChanged, this,
                 [this] { worker << "InaccessibleDevicesChanged"; });
     }
@@ -133,6 +134,8 @@ private slots:
     void deviceThatCannotBeUsedIsReportedOnce_data();
     void deviceThatCannotBeUsedIsReportedOnce();
     void stopDuringSlowToolRun();
+    void requestsWakeTheWorkerAtOnce();
+    void progressFollowsTheTransfers();
     void debugOutputSuppressesRepetition();
 
 private:
@@ -215,6 +218,52 @@ void TestWorkflow::fullUpgrade()
     QCOMPARE(machine->deviceInfo.FW_revision, desiredRevision);
     QCOMPARE(recorder->worker.count("FwDownloading"), 1);
     QCOMPARE(recorder->worker.count("FwUploadedMatches"), 1);
+}
+
+// The pause between looks at a connected device is ten minutes here: the
+// upgrade gets through only if the click and the read-back request wake the
+// worker instead of waiting the pause out.
+void TestWorkflow::requestsWakeTheWorkerAtOnce()
+{
+    prepare("upgradable");
+    startWorkflow();
+    worker->connectedPollDelayMs = 600000; // the thread starts with the event loop, after this
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->states, (QStringList{"B1", "B2"}), 15000);
+    machine->do_download();
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->states, (QStringList{"B1", "B2", "B3", "B1", "B4", "B6"}), 30000);
+    QCOMPARE(recorder->worker.count("FwUploadedMatches"), 1);
+}
+
+// The worker reports dfu-util's progress while it writes and reads back: from
+// the start of each transfer to its end, never backwards.
+void TestWorkflow::progressFollowsTheTransfers()
+{
+    prepare("upgradable");
+    startWorkflow();
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->states, (QStringList{"B1", "B2"}), 15000);
+    machine->do_download();
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->states.size(), 6, 20000);
+    QCOMPARE(recorder->states.last(), QString("B6"));
+
+    auto reports = [this](const QString &from, const QString &to) {
+        const QStringList &all = recorder->worker;
+        QList<int> values;
+        for (int i = all.indexOf(from) + 1; i < all.size() && all[i] != to; ++i)
+            if (all[i].startsWith("Progress "))
+                values << all[i].section(' ', 1).toInt();
+        return values;
+    };
+    const QList<int> download = reports("FwDownloading", "FwDownloaded");
+    const QList<int> readBack = reports("FwUploading", "FwUploadedMatches");
+    QVERIFY2(download.size() >= 40, "a report per block written"); // 45 blocks of 2048 bytes
+    QCOMPARE(download.first(), 0);
+    QCOMPARE(download.last(), 100);
+    QVERIFY(std::is_sorted(download.begin(), download.end()));
+    QVERIFY(!readBack.isEmpty());
+    QCOMPARE(readBack.last(), 100);
+    QVERIFY(std::is_sorted(readBack.begin(), readBack.end()));
+    // Nothing is reported while the device is only being read.
+    QCOMPARE(reports("", "FwDownloading"), QList<int>());
 }
 
 void TestWorkflow::upToDateIsVerifiedWithoutClick()
