@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextDocumentFragment>
 
 
 namespace {
@@ -23,23 +24,76 @@ quint8 deviceType()
     return sm_B->deviceInfo.otp.product.type;
 }
 
+// "a T30", "an R20 or R20S": the connected device as the status line names it.
+QString modelPhrase()
+{
+    const QString model = productModel(deviceType());
+    return model.isEmpty() ? QStringLiteral("a device") : withIndefiniteArticle(model);
+}
+
 QString statusText(const QString &id)
 {
     return app_state.settings.labelText(id);
 }
 
+// The status line, and what a screen reader and the log make of it: its plain text.
 void setStatus(const QString &text)
 {
-    mainWindow->statusLabel->setText(text);
+    QLabel *label = mainWindow->statusLabel;
+    const QString plain = QTextDocumentFragment::fromHtml(text).toPlainText().trimmed();
+    label->setAccessibleName(plain);
+    label->setAccessibleDescription(QStringLiteral("The state of the connected device and what to do next"));
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    qInfo().noquote() << "Status:" << plain;
+}
+
+// What became of the last download, for the status line while the device is
+// away for its check, or back with its old firmware.
+struct AfterDownload {
+    enum Outcome { None, Written, Failed };
+    Outcome outcome = None;
+    QString serial; // of the device written to
+};
+AfterDownload afterDownload;
+
+void noteDownloadStarted()
+{
+    afterDownload = {AfterDownload::None, sm_B->deviceSerial};
+}
+
+void noteDownloadFailed()
+{
+    afterDownload.outcome = AfterDownload::Failed;
+}
+
+void noteDownloaded()
+{
+    if (afterDownload.outcome == AfterDownload::None)
+        afterDownload.outcome = AfterDownload::Written;
 }
 
 void showDeviceConnected()
 {
-    setStatus(statusText("status_devConn").arg(productModel(deviceType())));
+    // Back, or another device: the pause after the write is over, but a failed
+    // write is still to be told about when that very device shows again.
+    if (afterDownload.outcome != AfterDownload::Failed || afterDownload.serial != sm_B->deviceSerial)
+        afterDownload = AfterDownload();
+    setStatus(statusText("status_devConn").arg(modelPhrase()));
 }
 
 void showDeviceRevision()
 {
+    if (afterDownload.outcome == AfterDownload::Failed) {
+        // The device stayed attached and still holds its old firmware.
+        afterDownload = AfterDownload();
+        const QString text = statusText("status_writeFailed");
+        if (!text.isEmpty()) {
+            setStatus(text.arg(mainWindow->installButton->text()));
+            return;
+        }
+    }
     setStatus(deviceRevisionText());
 }
 
@@ -63,17 +117,35 @@ QString noDeviceText()
     return statusText("status_noDev");
 }
 
+// While the device is away after a download: what the user must do now.
+QString afterDownloadText()
+{
+    switch (afterDownload.outcome) {
+    case AfterDownload::Written:
+        return statusText("status_written");
+    case AfterDownload::Failed:
+        // Until the next listing it is not known whether the device is still
+        // there: the text fits both.
+        return statusText("status_writeError");
+    case AfterDownload::None:
+        break;
+    }
+    return QString();
+}
+
 void showNoDevice()
 {
     closeFwDiffersBox();
-    setStatus(noDeviceText());
-    mainWindow->progressBar->setFormat("This text should not be visible!");
+    const QString pause = afterDownloadText();
+    setStatus(pause.isEmpty() ? noDeviceText() : pause);
+    mainWindow->progressBar->stopTimer();
+    mainWindow->progressBar->setCaption("This text should not be visible!");
     mainWindow->progressBar->hide();
 }
 
 void showInaccessibleDevices()
 {
-    if (sm_B->configuration().contains(sm_B->B1))
+    if (sm_B->configuration().contains(sm_B->B1) && afterDownloadText().isEmpty())
         setStatus(noDeviceText());
 }
 
@@ -93,7 +165,7 @@ void showFwMatches()
     ProgressBar *bar = mainWindow->progressBar;
     bar->stopTimer();
     bar->setValue(bar->maximum());
-    bar->setFormat("Done. Disconnect USB cable.");
+    bar->setCaption("Done. Disconnect USB cable.");
     setStatus(deviceRevisionText());
 }
 
@@ -103,7 +175,7 @@ void showFwDiffers()
     ProgressBar *bar = mainWindow->progressBar;
     bar->stopTimer();
     bar->setValue(bar->minimum());
-    bar->setFormat("FW differs");
+    bar->setCaption("FW differs");
     bar->hide();
     // The bar gives its place back to the install button, so "FW differs"
     // would never be seen: say it, or the revision text alone reads as success.
@@ -161,7 +233,7 @@ void endTool(QApplication &application)
 
 QString deviceRevisionText()
 {
-    const QString model = productModel(deviceType());
+    const QString model = modelPhrase();
     const QString revision = sm_B->deviceInfo.FW_revision;
     if (!revision.isEmpty())
         return statusText("status_devRev").arg(model, revision);
@@ -176,6 +248,7 @@ bool stopWorker(unsigned long limitMs)
 
 void wireWorkflow(QApplication &application)
 {
+    afterDownload = AfterDownload();
     MainWindow *window = mainWindow;
     // 1-3: Q, Escape or closing the window stop the workflow.
     QObject::connect(window, &MainWindow::finished, [] {
@@ -207,7 +280,11 @@ void wireWorkflow(QApplication &application)
     QObject::connect(sm_B, &SM_B::sig_UpgradeImpossible, window, showNoDevice);
     QObject::connect(sm_A, &SM_A::sig_InaccessibleDevicesChanged, window, showInaccessibleDevices);
     QObject::connect(window->installButton, &QPushButton::clicked, sm_B, &SM_B::do_download);
+    QObject::connect(sm_B, &SM_B::sig_DoDownload, noteDownloadStarted);
     QObject::connect(sm_B, &SM_B::sig_DoDownload, showUpgrading);
+    QObject::connect(sm_A, &SM_A::sig_FwDownloadFailed, window, noteDownloadFailed);
+    QObject::connect(sm_A, &SM_A::sig_FwDownloaded, window, noteDownloaded);
+    QObject::connect(sm_A, &SM_A::sig_Progress, window->progressBar, &ProgressBar::showProgress);
     QObject::connect(sm_B, &SM_B::sig_UploadingVerifying, showVerifying);
     QObject::connect(sm_B, &SM_B::sig_FwMatches, showFwMatches);
     QObject::connect(sm_B, &SM_B::sig_FwDiffers, showFwDiffers);

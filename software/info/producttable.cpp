@@ -76,3 +76,25 @@ QString productInfoText(const ProductInfo &info)
     }
     return text;
 }
+
+// Model names are read the way they are written: a code such as "T30" or
+// "R20S" letter by letter ("an R", "a T"), a word such as "Kappa-7" or
+// "unknown" as a word.
+QString withIndefiniteArticle(const QString &model)
+{
+    if (model.isEmpty())
+        return model;
+    const QChar first = model.at(0);
+    int letters = 0;
+    while (letters < model.size() && model.at(letters).isLetter())
+        ++letters;
+    const bool spelled = letters > 0 && letters <= 2 && model.left(letters) == model.left(letters).toUpper();
+    bool vowelSound = false;
+    if (spelled) // letters whose names begin with a vowel sound
+        vowelSound = QStringLiteral("AEFHILMNORSX").contains(first.toUpper());
+    else if (first.isLetter())
+        vowelSound = QStringLiteral("aeiou").contains(first.toLower());
+    else if (first.isDigit()) // "an 8", "an 11" and "an 18" are spoken with a vowel
+        vowelSound = first == '8' || model.startsWith(QLatin1String("11")) || model.startsWith(QLatin1String("18"));
+    return (vowelSound ? QStringLiteral("an ") : QStringLiteral("a ")) + model;
+}

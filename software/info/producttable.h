@@ -29,6 +29,8 @@ bool isProductType(int number);
 int normalisedType(int number); // the number if it is a row, else 254
 QString productCode(int number);        // "impossible type" if not a row
 QString productModel(int number);       // "" if not a row
+// The model with "a" or "an" as it is spoken: "a T30", "an R20 or R20S", "a Kappa-7".
+QString withIndefiniteArticle(const QString &model);
 QString productDisplayName(int number); // "" if not a row
 
 struct ProductInfo {

@@ -129,6 +129,10 @@ void MainWindow::updateDownloadMode()
     if (installButton) {
         qInfo() << "MainWindow downloadMode: setEnabled" << downloadMode;
         installButton->setEnabled(downloadMode);
+        // What a screen reader says of the button besides its caption.
+        installButton->setAccessibleDescription(
+            downloadMode ? QStringLiteral("Writes the firmware to the connected device, then reads it back and checks it.")
+                         : QStringLiteral("Not available now: see the status line below."));
     }
     qInfo() << "Download " << (downloadMode ? "enabled" : "disabled");
 }
@@ -172,6 +176,9 @@ MainWindow *createMainWindow(AppState &state, QWidget *parent, bool simulatorMod
     button->setEnabled(true);
     button->setMinimumHeight(30);
     button->setObjectName(QStringLiteral("GUI_8"));
+    // Reachable without a mouse: Tab gives it the focus, Space or Enter press it.
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setAutoDefault(true);
     QObject::connect(button, &QPushButton::clicked, [] { qInfo() << "Install clicked"; });
     window->installButton = button;
 

@@ -14,6 +14,7 @@
 
 #include <QtTest>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMessageBox>
 
@@ -39,6 +40,11 @@ private slots:
     void quitStopsTheWorkflow();
     void closingTheWindowStopsTheWorkflow();
     void deviceThatCannotBeOpenedIsNamed();
+    void pauseAfterTheWrite_data();
+    void pauseAfterTheWrite();
+    void progressReportsMoveTheBar();
+    void reachableWithoutAMouse();
+    void screenReaderNamesFollowTheWindow();
 
 private:
     QString status() const { return mainWindow->statusLabel->text(); }
@@ -81,29 +87,29 @@ void TestWiring::startShowsNoDevice()
 void TestWiring::deviceConnected_data()
 {
     QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("model");
-    QTest::newRow("T30") << 30 << "T30";
-    QTest::newRow("T4") << 36 << "T4";
-    QTest::newRow("not in the table") << 7 << "";
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("T30") << 30 << "Connected to a T30.</span>";
+    QTest::newRow("T4") << 36 << "Connected to a T4.</span>";
+    QTest::newRow("spoken with a vowel") << 140 << "Connected to an R20 or R20S.</span>";
+    QTest::newRow("not in the table") << 7 << "Connected to a device.</span>";
 }
 
 void TestWiring::deviceConnected()
 {
     QFETCH(int, type);
-    QFETCH(QString, model);
+    QFETCH(QString, shown);
     sm_B->deviceInfo.otp.product.type = quint8(type);
     emit sm_B->sig_DeviceConnected();
-    QCOMPARE(status(), text("status_devConn").arg(model));
-    QVERIFY(status().contains("Connected to an " + model + ".</span>"));
+    QVERIFY2(status().endsWith(shown), qPrintable(status()));
 }
 
 void TestWiring::deviceRevision_data()
 {
     QTest::addColumn<QString>("revision");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("C2") << "C2" << "Connected to an T30 with firmware version C2</span>";
-    QTest::newRow("unknown") << "" << "Connected to an T30 with unknown firmware version.</span>";
-    QTest::newRow("place marker in a revision") << "%1" << "Connected to an T30 with firmware version %1</span>";
+    QTest::newRow("C2") << "C2" << "Connected to a T30 with firmware version C2</span>";
+    QTest::newRow("unknown") << "" << "Connected to a T30 with unknown firmware version.</span>";
+    QTest::newRow("place marker in a revision") << "%1" << "Connected to a T30 with firmware version %1</span>";
 }
 
 void TestWiring::deviceRevision()
@@ -167,7 +173,7 @@ void TestWiring::firmwareMatches()
     QVERIFY(!bar->isHidden());
     QCOMPARE(bar->value(), bar->maximum());
     QCOMPARE(bar->format(), QString("Done. Disconnect USB cable."));
-    QVERIFY(status().endsWith("Connected to an T30 with firmware version C3</span>"));
+    QVERIFY(status().endsWith("Connected to a T30 with firmware version C3</span>"));
 }
 
 void TestWiring::firmwareDiffers()
@@ -287,6 +293,125 @@ void TestWiring::deviceThatCannotBeOpenedIsNamed()
     sm_A->requestStop();
     QVERIFY(sm_A->wait(10000));
     commandTable() = saved;
+}
+
+// After the click: what the status line says while the device is away for
+// its check, and when it shows again with its old firmware.
+void TestWiring::pauseAfterTheWrite_data()
+{
+    QTest::addColumn<bool>("failed");
+    QTest::addColumn<QString>("backSerial"); // the device read next
+    QTest::addColumn<QString>("whileAway");  // id of the text while no device is there
+    QTest::addColumn<QString>("whenBack");   // id, or "revision" for the usual revision text
+
+    QTest::newRow("written, device back") << false << "A" << "status_written" << "revision";
+    QTest::newRow("failed, device still there") << true << "A" << "status_writeError" << "status_writeFailed";
+    QTest::newRow("failed, another device") << true << "B" << "status_writeError" << "revision";
+}
+
+void TestWiring::pauseAfterTheWrite()
+{
+    QFETCH(bool, failed);
+    QFETCH(QString, backSerial);
+    QFETCH(QString, whileAway);
+    QFETCH(QString, whenBack);
+
+    sm_B->deviceInfo.otp.product.type = 30;
+    sm_B->deviceInfo.FW_revision = "C2";
+    sm_B->deviceSerial = "A";
+    emit sm_B->sig_DoDownload();
+    if (failed)
+        emit sm_A->sig_FwDownloadFailed("A");
+    emit sm_A->sig_FwDownloaded();
+    emit sm_B->sig_UpgradeImpossible(); // B1: the device is read afresh
+    QCOMPARE(status(), text(qPrintable(whileAway)));
+    QVERIFY(!status().contains("%"));
+
+    sm_B->deviceSerial = backSerial;
+    emit sm_B->sig_DeviceConnected();
+    emit sm_B->sig_DifferingRevision();
+    if (whenBack == "revision")
+        QCOMPARE(status(), deviceRevisionText());
+    else
+        QCOMPARE(status(), text(qPrintable(whenBack)).arg(mainWindow->installButton->text()));
+
+    // Once told, it is over: the next time no device is there, the usual text.
+    emit sm_B->sig_UpgradeImpossible();
+    QCOMPARE(status(), text("status_noDev"));
+}
+
+void TestWiring::progressReportsMoveTheBar()
+{
+    emit sm_B->sig_DoDownload();
+    ProgressBar *bar = mainWindow->progressBar;
+    QCOMPARE(bar->value(), 0);
+    emit sm_A->sig_Progress(40);
+    QCOMPARE(bar->value(), 40);
+    emit sm_A->sig_Progress(75);
+    QCOMPARE(bar->value(), 75);
+    emit sm_B->sig_UpgradeImpossible(); // the run is over: a late report changes nothing
+    emit sm_A->sig_Progress(90);
+    QCOMPARE(bar->value(), 75);
+}
+
+// Tab reaches the install button and Space or Enter press it; A, Q and Escape
+// keep their meaning with the focus on it.
+void TestWiring::reachableWithoutAMouse()
+{
+    emit sm_B->sig_UpgradePossible();
+    QPushButton *button = mainWindow->installButton;
+    QApplication::setActiveWindow(mainWindow);
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow));
+    QTest::keyClick(mainWindow, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), button);
+
+    QSignalSpy clicked(button, &QPushButton::clicked);
+    QTest::keyClick(button, Qt::Key_Space);
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter);
+    QCOMPARE(clicked.count(), 3);
+
+    QTest::keyClick(button, Qt::Key_A); // service staff's toggle reaches the window
+    QVERIFY(!button->isEnabled());
+    QTest::keyClick(mainWindow, Qt::Key_A);
+    QVERIFY(button->isEnabled());
+    QSignalSpy finished(mainWindow.data(), &MainWindow::finished);
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Escape);
+    QCOMPARE(finished.count(), 1);
+}
+
+void TestWiring::screenReaderNamesFollowTheWindow()
+{
+    auto name = [](QWidget *widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); };
+    auto description = [](QWidget *widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+    };
+    QLabel *label = mainWindow->statusLabel;
+    QCOMPARE(name(label), QString("The USB cable must have a 'Micro B' plug and a 'Type A' plug."));
+    QVERIFY(!description(label).isEmpty());
+
+    sm_B->deviceInfo.otp.product.type = 30;
+    sm_B->deviceInfo.FW_revision = "C2";
+    emit sm_B->sig_DifferingRevision();
+    QCOMPARE(name(label), QString("Connected to a T30 with firmware version C2"));
+
+    QPushButton *button = mainWindow->installButton;
+    emit sm_B->sig_UpgradeImpossible();
+    QCOMPARE(name(button), QString("4. Click here to start upgrade"));
+    const QString unavailable = description(button);
+    emit sm_B->sig_UpgradePossible();
+    QVERIFY(!description(button).isEmpty());
+    QVERIFY(description(button) != unavailable);
+
+    ProgressBar *bar = mainWindow->progressBar;
+    emit sm_B->sig_DoDownload();
+    QCOMPARE(name(bar), QString("Upgrading firmware"));
+    emit sm_A->sig_Progress(40);
+    QCOMPARE(description(bar), QString("40 % done"));
+    emit sm_B->sig_FwMatches();
+    QCOMPARE(name(bar), QString("Done. Disconnect USB cable."));
+    QCOMPARE(description(bar), QString("100 % done"));
 }
 
 QTEST_MAIN(TestWiring)

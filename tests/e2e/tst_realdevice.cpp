@@ -48,6 +48,7 @@ void TestRealDevice::upgradeOfAnOlderRevision()
     QVERIFY(run.prepared);
     QVERIFY(run.waitFor("Will use real device") >= 0);
     QVERIFY(run.waitFor("SM_B: entered B2: Conn. to (DFU-SE) dev. with diff. FW rev.") >= 0);
+    QVERIFY(run.waitFor("Status: Connected to a T30 with firmware version C2") >= 0);
     QVERIFY(!run.mainWindow().isEmpty());
     screenshot("real-upgradable-ready");
 
@@ -55,13 +56,19 @@ void TestRealDevice::upgradeOfAnOlderRevision()
     const int clicked = run.waitFor("Info: Install clicked");
     QVERIFY(clicked >= 0);
     QTRY_VERIFY_WITH_TIMEOUT(run.emulated.transfers().filter("download ").size() >= 10, 30000);
-    screenshot("real-upgradable-writing");
+    // About half done (the erase and a fifth of the blocks), four or five
+    // seconds into it: the bar shows what dfu-util reports, not the time.
+    const QImage writing = screenshot("real-upgradable-writing");
+    const QRect slot = QRect(207, 417, 250, 40).translated(run.geometry(run.mainWindow()).topLeft()).adjusted(4, 4, -4, -4);
+    QVERIFY2(share(writing, slot, QColor(160, 240, 140)) > 0.3, "the bar does not show the real progress");
     QVERIFY(run.waitFor("SM_A: /sig_FwDownloaded", 60000, clicked) >= 0);
     // The device runs its new firmware and is off the bus until the user
     // restarts it in boot mode.
     QTRY_COMPARE_WITH_TIMEOUT(run.emulated.presence(), QStringLiteral("absent"), 10000);
     const int away = run.waitFor("SM_B: entered B1", 30000, clicked);
     QVERIFY(away >= 0);
+    QVERIFY(run.waitFor("Status: The firmware was written. To check it, restart the device in its boot mode: steps 1 to 3.",
+                        10000, clicked) >= 0);
     screenshot("real-upgradable-away");
     QVERIFY(run.emulated.plug());
     const int done = run.waitFor("SM_B: entered B6: FW in dev. matches", 60000, away);
@@ -136,7 +143,8 @@ void TestRealDevice::faultsEndInTheTruth_data()
     QTest::newRow("a write corrupts a byte") << "verify-fails" << true << true << "SM_B: entered B7: FW in dev. differs"
                                              << false;
     QTest::newRow("erase fails") << "download-fails" << true << false
-                                 << "SM_B: entered B2: Conn. to (DFU-SE) dev. with diff. FW rev." << false;
+                                 << "Status: Writing the firmware failed. Click \"4. Click here to start upgrade\" to try again."
+                                 << false;
     QTest::newRow("cable pulled during the read-back") << "unplug-during-read-back" << true << true
                                                        << "SM_A: /sig_FwUploadedDiffers" << true;
     QTest::newRow("another vendor's DFU device beside it") << "unrelated-device" << true << true
@@ -167,10 +175,17 @@ void TestRealDevice::faultsEndInTheTruth()
         run.clickInstall();
         from = run.waitFor("SM_A: /sig_FwDownloaded", 60000, from);
         QVERIFY(from >= 0);
+        const int downloaded = from;
         if (plugInAgain) {
             QTRY_VERIFY_WITH_TIMEOUT(run.emulated.presence().startsWith("absent"), 10000);
             from = run.waitFor("SM_B: entered B1", 30000, from);
             QVERIFY(from >= 0);
+            // While the device is away: what the write came to, and what to do.
+            const bool failedWrite = configuration == "leave-status-lost" || configuration == "unplug-during-download";
+            QVERIFY(run.waitFor(failedWrite ? "Status: Writing ended with an error. If the device has left, restart it"
+                                            : "Status: The firmware was written.",
+                                10000, downloaded) >= 0);
+            screenshot("real-fault-" + configuration + "-away");
             QVERIFY(run.emulated.plug(serial));
         }
     } else {

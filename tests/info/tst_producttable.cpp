@@ -11,6 +11,8 @@ private slots:
     void identityText_data();
     void identityText();
     void defaultIdentity();
+    void everyModelWithItsArticle_data();
+    void everyModelWithItsArticle();
 };
 
 void TestProductTable::lookups_data()
@@ -86,6 +88,36 @@ void TestProductTable::defaultIdentity()
     QCOMPARE(int(info.type), 0);
     QCOMPARE(info.raw_type, 0);
     QCOMPARE(productInfoText(info), QString("ProductInfo: invalid (0)"));
+}
+
+// Every model of the table, as the status line speaks of it.
+void TestProductTable::everyModelWithItsArticle_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("spoken");
+    const QMap<QString, QString> expected{
+        {"N/A", "an N/A"},           {"?", "a ?"},
+        {"Kappa-7", "a Kappa-7"},    {"Kappa-8", "a Kappa-8"},
+        {"Q5", "a Q5"},              {"Q5 Works", "a Q5 Works"},
+        {"T3S", "a T3S"},            {"T30", "a T30"},
+        {"T4", "a T4"},              {"R20 or R20S", "an R20 or R20S"},
+        {"unknown", "an unknown"}};
+    for (const ProductRow &row : productTable()) {
+        QVERIFY2(expected.contains(row.model), qPrintable("no expected phrase for " + row.model));
+        QTest::newRow(qPrintable(row.model)) << row.model << expected[row.model];
+    }
+    // Models that may come: letters spoken by name, words as words, numbers.
+    QTest::newRow("F") << "F2" << "an F2";
+    QTest::newRow("H") << "HX7" << "an HX7";
+    QTest::newRow("word with a vowel") << "Orbit" << "an Orbit";
+    QTest::newRow("number") << "8000" << "an 8000";
+    QTest::newRow("other number") << "500" << "a 500";
+}
+
+void TestProductTable::everyModelWithItsArticle()
+{
+    QFETCH(QString, model);
+    QTEST(withIndefiniteArticle(model), "spoken");
 }
 
 QTEST_GUILESS_MAIN(TestProductTable)

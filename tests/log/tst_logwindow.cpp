@@ -148,16 +148,16 @@ void TestLogWindow::notRoutedWithoutHandler()
 void TestLogWindow::richTextShownFormattedSavedPlain()
 {
     OutputCapture err(STDERR_FILENO);
-    qInfo("<span style=\"color:#000000; font-size:9pt\">Connected to an T30.</span>");
+    qInfo("<span style=\"color:#000000; font-size:9pt\">Connected to a T30.</span>");
     err.text();
     QTextBrowser *view = logWindow->dialog->textView;
-    QCOMPARE(view->toPlainText(), QString("Connected to an T30."));
+    QCOMPARE(view->toPlainText(), QString("Connected to a T30."));
     QVERIFY(view->toHtml().contains("font-size:9pt"));
     const QString path = dir->filePath("rich.txt");
     QVERIFY(logWindow->dialog->saveTo(path));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("Connected to an T30."));
+    QCOMPARE(file.readAll(), QByteArray("Connected to a T30."));
 }
 
 void TestLogWindow::saving()

@@ -203,8 +203,8 @@ void TestResources::layoutFileContent()
     for (const QJsonValue label : labels)
         ids << label["id"].toString();
     QCOMPARE(ids, (QStringList{"2", "4", "5", "7a", "7b", "9", "8b2", "status_noDev", "status_devConn",
-                               "status_devRev", "status_devRevUnknown", "status_noAccess", "app_name", "sim_mode",
-                               "debug_mode"}));
+                               "status_devRev", "status_devRevUnknown", "status_noAccess", "status_written",
+                               "status_writeError", "status_writeFailed", "app_name", "sim_mode", "debug_mode"}));
     for (const QJsonValue label : labels) {
         const QJsonObject object = label.toObject();
         QVERIFY(!object.contains("size") && !object.contains("font") && !object.contains("white"));
@@ -219,7 +219,7 @@ void TestResources::layoutFileContent()
     QCOMPARE(text(6), QString("4. Click here to start upgrade"));
     QCOMPARE(text(7), QString("<span style=\"color:#000000; font-size:9pt\">\r\nThe USB cable must have a "
                               "'Micro B' plug and a 'Type A' plug.</span>"));
-    QCOMPARE(text(9), QString("<span style=\"color:#000000; font-size:9pt\">\r\nConnected to an %1 with firmware "
+    QCOMPARE(text(9), QString("<span style=\"color:#000000; font-size:9pt\">\r\nConnected to %1 with firmware "
                               "version %2</span>"));
     QCOMPARE(labels[7]["position"].toObject(), (QJsonObject{{"x", 37}, {"y", 483}}));
     QVERIFY(!labels[6].toObject().contains("position"));

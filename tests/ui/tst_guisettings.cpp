@@ -24,7 +24,7 @@ void TestGuiSettings::shippedFile()
 {
     const GuiSettings settings = GuiSettings::fromFile(":resources/settings_GUI.json");
     QVERIFY(settings.valid);
-    QCOMPARE(settings.labels.size(), 15);
+    QCOMPARE(settings.labels.size(), 18);
     QCOMPARE(settings.circles.size(), 2);
     for (const LabelSpec &label : settings.labels) {
         QCOMPARE(label.size, -1);
@@ -32,10 +32,10 @@ void TestGuiSettings::shippedFile()
         QVERIFY(label.white);
     }
     for (const char *id : {"2", "4", "status_noDev", "status_devConn", "status_devRev", "status_devRevUnknown",
-                           "status_noAccess"})
+                           "status_noAccess", "status_written", "status_writeError", "status_writeFailed"})
         QVERIFY2(settings.labelText(id).contains("\r\n"), id); // raw CR LF kept
     QCOMPARE(settings.labelText("status_devConn"),
-             QString("<span style=\"color:#000000; font-size:9pt\">\r\nConnected to an %1.</span>"));
+             QString("<span style=\"color:#000000; font-size:9pt\">\r\nConnected to %1.</span>"));
     const LabelSpec *noDevice = settings.findLabel("status_noDev");
     QVERIFY(noDevice);
     QCOMPARE(noDevice->x, 37);
@@ -63,7 +63,7 @@ void TestGuiSettings::shippedTextForms()
 
     const QString text = guiSettingsText(settings);
     QVERIFY(text.startsWith("GUI settings:\n\tCircle 'On button'"));
-    QCOMPARE(text.count('\t'), 17); // a line per circle and label
+    QCOMPARE(text.count('\t'), 20); // a line per circle and label
     QVERIFY(text.endsWith("'Debug mode'\n"));
     MessageCapture capture;
     qInfo() << settings.circles[1];
