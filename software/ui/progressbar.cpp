@@ -10,7 +10,8 @@ ProgressBar::ProgressBar(QWidget *parent) : QProgressBar(parent), timer(new QTim
                   "\n\nQProgressBar::chunk {\n    background-color: rgba(160,240,140,100%);\n    width: 5px;\n}\n");
     connect(timer, &QTimer::timeout, this, &ProgressBar::increase);
     connect(this, &QProgressBar::valueChanged, this, [this](int value) {
-        setAccessibleDescription(QStringLiteral("%1 % done").arg(range > 0 ? (value - minimum()) * 100 / range : 0));
+        const int span = qMax(1, maximum() - minimum());
+        setAccessibleDescription(QStringLiteral("%1 % done").arg((value - minimum()) * 100 / span));
     });
 }
 
