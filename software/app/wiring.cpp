@@ -42,7 +42,6 @@ void setStatus(const QString &text)
     QLabel *label = mainWindow->statusLabel;
     const QString plain = QTextDocumentFragment::fromHtml(text).toPlainText().trimmed();
     label->setAccessibleName(plain);
-    label->setAccessibleDescription(QStringLiteral("The state of the connected device and what to do next"));
     if (label->text() == text)
         return;
     label->setText(text);
@@ -250,6 +249,7 @@ void wireWorkflow(QApplication &application)
 {
     afterDownload = AfterDownload();
     MainWindow *window = mainWindow;
+    window->statusLabel->setAccessibleDescription(QStringLiteral("The state of the connected device and what to do next"));
     // 1-3: Q, Escape or closing the window stop the workflow.
     QObject::connect(window, &MainWindow::finished, [] {
         qInstallMessageHandler(nullptr);

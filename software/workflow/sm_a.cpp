@@ -7,7 +7,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <memory>
 #include <utility>
 
 SM_A *sm_A = nullptr;
@@ -157,11 +156,10 @@ void SM_A::pause(unsigned ms, bool untilRequest) const
 // Turns dfu-util's progress lines into sig_Progress while it transfers.
 ToolOutputListener SM_A::progressReporter()
 {
-    auto parser = std::make_shared<DfuProgressParser>();
-    auto share = std::make_shared<TransferProgress>();
-    return ToolOutputListener([this, parser, share](const QByteArray &chunk) {
-        for (const DfuProgressLine &line : parser->feed(chunk))
-            emit sig_Progress(share->percent(line));
+    return ToolOutputListener([this, parser = DfuProgressParser(), share = TransferProgress()](
+                                  const QByteArray &chunk) mutable {
+        for (const DfuProgressLine &line : parser.feed(chunk))
+            emit sig_Progress(share.percent(line));
     });
 }
 
@@ -240,10 +238,11 @@ void SM_A::run()
             // mode after a good download, and many devices report an error
             // although the flash was written.
             QString lastError;
-            const int exitCode = [&] {
+            int exitCode;
+            {
                 const ToolOutputListener progress = progressReporter();
-                return downloadFirmware(firmwareFilePath, lastSerial, &lastError);
-            }();
+                exitCode = downloadFirmware(firmwareFilePath, lastSerial, &lastError);
+            }
             downloadFinished();
             if (exitCode != 0) {
                 qInfo() << "SM_A: writing the firmware ended with an error:" << lastError;
@@ -253,13 +252,15 @@ void SM_A::run()
             step = NewCycle;
             break;
         }
-        case Verify:
+        case Verify: {
             emit sig_A6_entered();
             emit sig_FwUploading();
-            if ([&] {
-                    const ToolOutputListener progress = progressReporter();
-                    return uploadAndVerify(firmwareFilePath, uploadedFwFilePath, lastSerial);
-                }()) {
+            bool matches;
+            {
+                const ToolOutputListener progress = progressReporter();
+                matches = uploadAndVerify(firmwareFilePath, uploadedFwFilePath, lastSerial);
+            }
+            if (matches) {
                 qDebug() << "Uploaded FW matches";
                 emit sig_FwUploadedMatches();
             } else {
@@ -268,6 +269,7 @@ void SM_A::run()
             }
             step = Scan;
             break;
+        }
         case DeviceError: {
             // Wait until the device that could not be read is replaced or gone.
             emit sig_A7_entered();
