@@ -1,9 +1,11 @@
 #include "payload.h"
 
+#include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -99,6 +101,55 @@ QString toolPath()
     if (!tempDir().isValid())
         return QString();
     return QStringLiteral("%1/%2").arg(tempDir().path(), QLatin1String(dfuUtilFileName));
+}
+
+QString recordedPayloadSums()
+{
+    QFile file(resourceFolder + QStringLiteral("payload.sha256"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+}
+
+PayloadState checkPayload(const QString &recordedSums)
+{
+    if (!tempDir().isValid()) {
+        qCritical() << "The firmware cannot be checked: there is no working directory to unpack it into";
+        return PayloadState::NoWorkingDirectory;
+    }
+    static const QRegularExpression line(QStringLiteral("^([0-9a-f]{64}) [ *](\\S+)$"),
+                                         QRegularExpression::MultilineOption);
+    int checked = 0;
+    for (auto match = line.globalMatch(recordedSums); match.hasNext();) {
+        const QRegularExpressionMatch entry = match.next();
+        const QString name = entry.captured(2);
+        const QString path = tempFilePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            qCritical().noquote() << "The unpacked" << name << "cannot be read (" + file.errorString()
+                                      + "): no device command will run";
+            return PayloadState::NotUnpacked;
+        }
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        if (!hash.addData(&file) || file.error() != QFile::NoError) {
+            qCritical().noquote() << "The unpacked" << name << "cannot be read (" + file.errorString()
+                                      + "): no device command will run";
+            return PayloadState::NotUnpacked;
+        }
+        const QByteArray actual = hash.result().toHex();
+        if (actual != entry.captured(1).toLatin1()) {
+            qCritical().noquote() << "The tool is damaged:" << name << "has SHA-256" << actual << "but was built with"
+                                  << entry.captured(1) + "; nothing will be written to any device";
+            return PayloadState::Damaged;
+        }
+        ++checked;
+    }
+    if (checked == 0) {
+        // Without the sums nothing can be vouched for: a damaged payload, too.
+        qCritical() << "The tool is damaged: the SHA-256 sums of its firmware are missing; nothing will be written "
+                       "to any device";
+        return PayloadState::Damaged;
+    }
+    qInfo() << "The unpacked firmware and dfu-util match the SHA-256 sums recorded at build time";
+    return PayloadState::Sound;
 }
 
 bool markExecutable(const QString &path)

@@ -46,6 +46,25 @@ QString tempFilePath(const QString &name);
 // With requireAll the result says whether every copy succeeded.
 bool extractResources(const QList<int> &fileIds, bool requireAll);
 
+// Whether the unpacked firmware files and dfu-util are exactly what the build
+// made. The read-back is compared with the same firmware file that is written,
+// so a damaged copy would be written and then "verified": the check is made
+// against SHA-256 sums the build recorded in the payload (payload.sha256).
+enum class PayloadState {
+    Sound,
+    NoWorkingDirectory, // nothing could be unpacked
+    NotUnpacked,        // a file is missing or unreadable (a full disk, for instance)
+    Damaged,            // a file's bytes differ from what the build recorded
+};
+
+// Compares every file named in the recorded sums with its unpacked copy; logs
+// a critical line naming the first that fails. recordedSums is the text of a
+// sha256sum listing ("<64 hex digits>  <file name>" per line).
+PayloadState checkPayload(const QString &recordedSums);
+
+// The sums the build recorded, from the payload; empty when they are missing.
+QString recordedPayloadSums();
+
 // Full path of the unpacked dfu-util ("" without a working directory).
 QString toolPath();
 

@@ -122,8 +122,12 @@ bool startUp(QApplication &application)
 
     extractResources({FirmwareDfuFile, FirmwareBinFile, DfuUtilFile}, true);
     markExecutable(toolPath());
+    // Before any device command: what would be written, and what the read-back
+    // is compared with, must be exactly what the build made.
+    const PayloadState payload = checkPayload(recordedPayloadSums());
 
-    runExecutionTest();
+    if (payload == PayloadState::Sound)
+        runExecutionTest();
     const FW_Info &desired = desiredFwInfo();
     qInfo().noquote() << "Desired (embedded)" << desired;
 
@@ -144,12 +148,16 @@ bool startUp(QApplication &application)
     sm_B = new SM_B(sm_A, app_state.desiredType, app_state.desiredRevision);
     sm_B->addDebugConnections();
     wireWorkflow(application);
-    // The worker starts once the event loop runs and every connection exists.
-    QObject::connect(sm_B, &QStateMachine::started, [] {
-        qInfo() << "Starting sm_A";
-        sm_A->start(QThread::InheritPriority);
-    });
-    sm_B->start();
+    if (payload == PayloadState::Sound) {
+        // The worker starts once the event loop runs and every connection exists.
+        QObject::connect(sm_B, &QStateMachine::started, [] {
+            qInfo() << "Starting sm_A";
+            sm_A->start(QThread::InheritPriority);
+        });
+        sm_B->start();
+    } else {
+        refuseToWrite(payload);
+    }
     mainWindow->show();
     return true;
 }

@@ -9,11 +9,13 @@
 #include "sm_b.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDebug>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTemporaryDir>
 #include <QTextDocumentFragment>
 
 
@@ -104,10 +106,15 @@ void closeFwDiffersBox()
         box->close();
 }
 
-// What the status line says while no device can be used: a device that is
-// attached but cannot be opened is not "no device" to the user.
+// What the status line says while no device can be used: several devices, or
+// one that is attached but cannot be opened, are not "no device" to the user.
 QString noDeviceText()
 {
+    if (sm_A && sm_A->severalDevices()) {
+        const QString text = statusText("status_severalDevs");
+        if (!text.isEmpty())
+            return text;
+    }
     if (sm_A && !sm_A->inaccessibleDevices().isEmpty()) {
         const QString text = statusText("status_noAccess");
         if (!text.isEmpty())
@@ -237,6 +244,19 @@ QString deviceRevisionText()
     if (!revision.isEmpty())
         return statusText("status_devRev").arg(model, revision);
     return statusText("status_devRevUnknown").arg(model);
+}
+
+void refuseToWrite(PayloadState state)
+{
+    mainWindow->lockDownload();
+    QString text;
+    if (state == PayloadState::Damaged) {
+        text = statusText("status_damaged");
+    } else {
+        const QString folder = tempDir().isValid() ? tempDir().path() : QDir::tempPath();
+        text = statusText("status_cannotUnpack").arg(QDir::toNativeSeparators(folder));
+    }
+    setStatus(text);
 }
 
 bool stopWorker(unsigned long limitMs)

@@ -83,6 +83,7 @@ DeviceList listDevices()
     const DeviceListing listing = parseDeviceList(result.output);
     list.error = listing.status == one_dfu_device ? 0 : 1;
     list.serials = listing.serials;
+    list.several = listing.status == multiple_dfu_devices;
     return list;
 }
 
@@ -106,6 +107,14 @@ int downloadFirmware(const QString &firmwarePath, const QString &serial, QString
         const QStringList lines = result.errorOutput.split('\n', Qt::SkipEmptyParts);
         *lastError = lines.isEmpty() ? QString() : lines.last().trimmed();
     }
+    // Every dfu-util says so after the last block; an exit code of 0 without
+    // it (a broken or replaced program) must not pass for a written firmware.
+    if (result.exitCode == 0 && !result.output.contains(QLatin1String("File downloaded successfully"))) {
+        qWarning() << "dfu-util ended with exit code 0 but did not report the download as done: taken as a failed write";
+        if (lastError)
+            *lastError = QStringLiteral("dfu-util did not report the download as done");
+        return ToolResult::incomplete;
+    }
     return result.exitCode;
 }
 
@@ -120,9 +129,25 @@ bool uploadAndVerify(const QString &referencePath, const QString &uploadPath, co
     const qint32 size = fileSize(referencePath);
     if (size <= 0)
         return false;
-    if (uploadFirmware(uploadPath, size, serial) != 0)
+    // Each way it can fail is told apart in the log: a read that failed says
+    // nothing about the flash, a difference does.
+    const int exitCode = uploadFirmware(uploadPath, size, serial);
+    if (exitCode != 0) {
+        qWarning().noquote() << QStringLiteral("The read-back failed (exit code %1): the firmware on the device is "
+                                               "unconfirmed").arg(exitCode);
         return false;
-    return filesEqual(referencePath, uploadPath);
+    }
+    const qint32 read = fileSize(uploadPath);
+    if (read != size) {
+        qWarning().noquote() << QStringLiteral("The read-back holds %1 of %2 bytes although dfu-util reported success: "
+                                               "the firmware on the device is unconfirmed").arg(qMax(read, 0)).arg(size);
+        return false;
+    }
+    if (!filesEqual(referencePath, uploadPath)) {
+        qWarning() << "The firmware read back differs from the firmware written";
+        return false;
+    }
+    return true;
 }
 
 qint32 fileSize(const QString &path)

@@ -22,6 +22,7 @@ struct DeviceList {
     int error = 1; // 0 only when dfu-util succeeded and showed one valid device
     QStringList serials;
     QStringList inaccessible; // see inaccessibleDevices
+    bool several = false;     // more than one of our devices: none of them is used
 };
 
 // The banner dfu-util 0.9 prints for -V (261 characters).

@@ -49,6 +49,9 @@ struct ToolResult {
     QString errorOutput;
 
     static constexpr int notStarted = -2;
+    // dfu-util exited with 0 but did not do what it was asked: no report of a
+    // finished download, or a file shorter than the read asked for.
+    static constexpr int incomplete = -3;
 };
 
 // Runs the command with extraArguments after the table's base arguments and

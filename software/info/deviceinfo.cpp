@@ -1,9 +1,14 @@
 #include "deviceinfo.h"
 
+#include "dfucommands.h"
 #include "payload.h"
 #include "platform.h"
 
 #include <cstdio>
+
+namespace {
+constexpr qint32 otpBlockSize = 512; // as the OTP read command asks for
+} // namespace
 
 ToolResult readDeviceInfo(DeviceInfo &info, const QString &serial)
 {
@@ -12,6 +17,15 @@ ToolResult readDeviceInfo(DeviceInfo &info, const QString &serial)
     ToolResult result = runTool(UploadOtp, {otpPath}, serial);
     if (result.exitCode != 0)
         return result;
+    // An exit code of 0 with a missing or short file is no OTP block: taken
+    // as a failed read (tried again), never as an empty or foreign device.
+    const qint32 size = fileSize(otpPath);
+    if (size != otpBlockSize) {
+        qWarning() << "dfu-util ended with exit code 0 but the OTP block read holds" << qMax(size, 0) << "of"
+                   << otpBlockSize << "bytes: taken as a failed read";
+        result.exitCode = ToolResult::incomplete;
+        return result;
+    }
 
     // A product mismatch leaves FW_revision unset: it must be empty, not the
     // revision of whichever device the record described before.

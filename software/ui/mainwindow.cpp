@@ -108,7 +108,7 @@ void MainWindow::placeWidgets()
 
 void MainWindow::enableDownload()
 {
-    downloadMode = true;
+    downloadMode = !downloadLocked;
     emit downloadModeChanged();
 }
 
@@ -120,8 +120,14 @@ void MainWindow::disableDownload()
 
 void MainWindow::toggleDownload()
 {
-    downloadMode = !downloadMode;
+    downloadMode = !downloadMode && !downloadLocked;
     emit downloadModeChanged();
+}
+
+void MainWindow::lockDownload()
+{
+    downloadLocked = true;
+    disableDownload();
 }
 
 void MainWindow::updateDownloadMode()

@@ -29,6 +29,7 @@ public:
     QWidget *central;
     QLabel *statusLabel = nullptr;
     bool downloadMode = false;
+    bool downloadLocked = false;
     double scale = 1.0;
     InstallButton *installButton = nullptr;
     ProgressBar *progressBar = nullptr;
@@ -44,6 +45,9 @@ public slots:
     void enableDownload();
     void disableDownload();
     void toggleDownload();
+    // For good: the tool must not write (its payload is damaged). Neither the
+    // workflow nor the A key can enable the button afterwards.
+    void lockDownload();
     void updateDownloadMode();
 
 protected:

@@ -118,15 +118,26 @@ QStringList SM_A::inaccessibleDevices() const
     return inaccessible;
 }
 
-void SM_A::noteInaccessible(const QStringList &devices)
+bool SM_A::severalDevices() const
 {
+    std::lock_guard<std::mutex> lock(mutex);
+    return several;
+}
+
+void SM_A::noteUnusable(const DeviceList &list)
+{
+    const QStringList &devices = list.inaccessible;
     QStringList before;
     {
         std::lock_guard<std::mutex> lock(mutex);
-        if (devices == inaccessible)
+        if (devices == inaccessible && list.several == several)
             return;
         before = std::exchange(inaccessible, devices);
+        several = list.several;
     }
+    if (list.several)
+        qWarning().noquote() << "More than one device in boot mode is attached (serials" << list.serials.join(", ")
+                             << "): none of them is used until all but one are unplugged";
     for (const QString &device : devices) {
         if (!before.contains(device))
             qWarning() << "A device in boot mode was found but cannot be opened:" << device
@@ -193,7 +204,7 @@ void SM_A::run()
             emit sig_A2_entered();
             emit sig_scanning();
             const DeviceList list = listDevices();
-            noteInaccessible(list.inaccessible);
+            noteUnusable(list);
             if (list.error != 0) {
                 step = NewCycle;
                 break;
@@ -279,7 +290,7 @@ void SM_A::run()
                 if (isStopRequested())
                     return;
                 const DeviceList list = listDevices();
-                noteInaccessible(list.inaccessible);
+                noteUnusable(list);
                 if (!(list.error == 0 && list.serials.first() == lastSerial))
                     break;
             }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "deviceinfo.h"
+#include "dfucommands.h"
 #include "toolrunner.h"
 
 #include <QThread>
@@ -50,6 +51,8 @@ public:
     // Devices the latest listing found but cannot use (not opened, serial
     // unreadable), as inaccessibleDevices describes them; taken under the lock.
     QStringList inaccessibleDevices() const;
+    // The last listing found more than one of our devices, so none is used.
+    bool severalDevices() const;
 
     // Logs the named signals as they are emitted, suppressing the endless
     // NoDevConn/scanning repetition of the idle loop.
@@ -83,7 +86,8 @@ signals:
     void sig_A5_entered();
     void sig_A6_entered();
     void sig_A7_entered();
-    // The devices found but not usable have changed (inaccessibleDevices()).
+    // The devices found but not usable have changed (inaccessibleDevices(),
+    // severalDevices()).
     void sig_InaccessibleDevicesChanged();
 
 protected:
@@ -101,7 +105,7 @@ private:
     void downloadFinished();
     void announce(const ConnectedDevice &device);
     // Warns once of each device found but not usable, and says when the set changes.
-    void noteInaccessible(const QStringList &devices);
+    void noteUnusable(const DeviceList &list);
 
     DeviceInfo deviceInfo; // worker thread only
     const QString dfuFilePath;
@@ -119,6 +123,7 @@ private:
     bool stopAfterDownload = false;
     ConnectedDevice announced;
     QStringList inaccessible;
+    bool several = false;
 };
 
 // The one device worker, set by start-up.

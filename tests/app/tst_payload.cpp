@@ -14,6 +14,8 @@ private slots:
     void extractsExactlyThePayload();
     void secondExtractionFailsPerFile_data();
     void secondExtractionFailsPerFile();
+    void payloadCheck_data();
+    void payloadCheck();
     void unknownIdentifier();
     void marksToolExecutable();
     void markExecutableOnMissingFile();
@@ -82,6 +84,71 @@ void TestPayload::secondExtractionFailsPerFile()
                                            "Failed to extract  \"firmware.bin\"",
                                            "Failed to extract  \"dfu-util.exe\""}));
     QCOMPARE(capture.messages().first().type, QtInfoMsg);
+}
+
+// The unpacked files against the sums recorded at build time. Each row damages
+// the working directory's copy one way and puts it right afterwards.
+void TestPayload::payloadCheck_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("as built") << "" << int(PayloadState::Sound) << "The unpacked firmware and dfu-util match";
+    QTest::newRow("a flipped bit in firmware.bin") << "flip firmware.bin" << int(PayloadState::Damaged)
+                                                   << "The tool is damaged: firmware.bin has SHA-256";
+    QTest::newRow("firmware.dfu cut short") << "truncate firmware.dfu" << int(PayloadState::Damaged)
+                                            << "The tool is damaged: firmware.dfu has SHA-256";
+    QTest::newRow("dfu-util.exe missing") << "remove dfu-util.exe" << int(PayloadState::NotUnpacked)
+                                          << "The unpacked dfu-util.exe cannot be read";
+    QTest::newRow("no recorded sums") << "no sums" << int(PayloadState::Damaged)
+                                      << "The tool is damaged: the SHA-256 sums of its firmware are missing";
+    QTest::newRow("sums in binary mode") << "binary marks" << int(PayloadState::Sound)
+                                         << "The unpacked firmware and dfu-util match";
+}
+
+void TestPayload::payloadCheck()
+{
+    QFETCH(QString, damage);
+    QFETCH(int, state);
+    QFETCH(QString, logged);
+
+    QString sums = recordedPayloadSums();
+    QCOMPARE(sums.count('\n'), 3);
+    const QString action = damage.section(' ', 0, 0);
+    const QString path = tempFilePath(damage.section(' ', 1));
+    const bool touchesAFile = action == "flip" || action == "truncate" || action == "remove";
+    QFile file(path);
+    const auto restore = qScopeGuard([&] {
+        if (touchesAFile) {
+            QFile::remove(path);
+            QFile::copy(":resources/" + QFileInfo(path).fileName(), path);
+        }
+    });
+    if (action == "flip" || action == "truncate") {
+        // Copies of resources are read-only.
+        QVERIFY(file.setPermissions(file.permissions() | QFileDevice::WriteOwner));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        if (action == "flip")
+            bytes[bytes.size() / 2] = char(bytes[bytes.size() / 2] ^ 0x04);
+        else
+            bytes.chop(1);
+        QVERIFY(file.resize(0) && file.seek(0));
+        QCOMPARE(file.write(bytes), qint64(bytes.size()));
+        file.close();
+    } else if (action == "remove") {
+        QVERIFY(QFile::remove(path));
+    } else if (action == "no") {
+        sums.clear();
+    } else if (action == "binary") {
+        sums.replace("  ", " *");
+    }
+
+    MessageCapture capture;
+    QCOMPARE(int(checkPayload(sums)), state);
+    QCOMPARE(capture.texts().size(), 1);
+    QVERIFY2(capture.texts().first().startsWith(logged), qPrintable(capture.texts().first()));
+    QCOMPARE(capture.messages().first().type, state == int(PayloadState::Sound) ? QtInfoMsg : QtCriticalMsg);
 }
 
 void TestPayload::unknownIdentifier()

@@ -43,6 +43,8 @@ private slots:
     void emptyReferenceRunsNothing();
     void uploadRemovesStaleFile();
     void downloadNamesTheDevice();
+    void downloadNeedsItsReport_data();
+    void downloadNeedsItsReport();
     void filesEqual_data();
     void filesEqual();
 
@@ -286,6 +288,7 @@ void TestDfuCommands::verification_data()
     QTest::addColumn<QByteArray>("flash");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<bool>("equal");
+    QTest::addColumn<QString>("logged"); // what the log says of a failure
 
     QByteArray reference(91136, '\0');
     for (int i = 0; i < reference.size(); ++i)
@@ -293,12 +296,14 @@ void TestDfuCommands::verification_data()
     QByteArray oneByte = reference;
     oneByte[40000] = char(oneByte[40000] ^ 0x10);
 
-    QTest::newRow("same bytes") << reference << 0 << true;
-    QTest::newRow("flash longer than the image") << reference + QByteArray(4096, char(0xFF)) << 0 << true;
-    QTest::newRow("one differing byte") << oneByte << 0 << false;
-    QTest::newRow("short read") << reference.left(65536) << 0 << false;
-    QTest::newRow("read-back fails") << reference << 74 << false;
-    QTest::newRow("erased flash") << QByteArray(reference.size(), char(0xFF)) << 0 << false;
+    const QString differs = "The firmware read back differs from the firmware written";
+    QTest::newRow("same bytes") << reference << 0 << true << "";
+    QTest::newRow("flash longer than the image") << reference + QByteArray(4096, char(0xFF)) << 0 << true << "";
+    QTest::newRow("one differing byte") << oneByte << 0 << false << differs;
+    QTest::newRow("short read") << reference.left(65536) << 0 << false
+                                << "The read-back holds 65536 of 91136 bytes although dfu-util reported success";
+    QTest::newRow("read-back fails") << reference << 74 << false << "The read-back failed (exit code 74)";
+    QTest::newRow("erased flash") << QByteArray(reference.size(), char(0xFF)) << 0 << false << differs;
 }
 
 void TestDfuCommands::verification()
@@ -306,6 +311,7 @@ void TestDfuCommands::verification()
     QFETCH(QByteArray, flash);
     QFETCH(int, exitCode);
     QFETCH(bool, equal);
+    QFETCH(QString, logged);
 
     QByteArray reference(91136, '\0');
     for (int i = 0; i < reference.size(); ++i)
@@ -317,7 +323,12 @@ void TestDfuCommands::verification()
                                                   QString::number(exitCode), "--args-to", record}
                                           + savedTable[UploadFw].baseArguments};
 
+    MessageCapture capture;
     QCOMPARE(uploadAndVerify(referencePath, uploadPath, serialA), equal);
+    const QStringList warnings = capture.texts().filter(QRegularExpression("^The "));
+    QCOMPARE(warnings.size(), logged.isEmpty() ? 0 : 1);
+    if (!logged.isEmpty())
+        QVERIFY2(warnings.first().startsWith(logged), qPrintable(warnings.first()));
 
     // The read-back names the device by its serial, next to the vendor filter.
     QFile file(record);
@@ -353,13 +364,42 @@ void TestDfuCommands::uploadRemovesStaleFile()
 void TestDfuCommands::downloadNamesTheDevice()
 {
     const QString record = scratch.filePath("download-arguments");
-    commandTable()[DownloadFw] = {fake, QStringList{"--args-to", record} + savedTable[DownloadFw].baseArguments};
+    commandTable()[DownloadFw] = {fake, QStringList{"--out", "Download done.\nFile downloaded successfully\n",
+                                                    "--args-to", record}
+                                            + savedTable[DownloadFw].baseArguments};
     const QString firmware = write("firmware.bin", "image");
     QCOMPARE(downloadFirmware(firmware, serialB), 0);
     QFile file(record);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().endsWith(
         recorded({"-d", "0483", "-S", serialB, "-a", "0", "-s", "0x08000000:leave", "-D", firmware})));
+}
+
+// A download counts as done only when dfu-util says so: its exit code 0 alone
+// (a broken or stand-in program that did nothing) is a failed write.
+void TestDfuCommands::downloadNeedsItsReport_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("result");
+    QTest::newRow("reported") << "Download done.\nFile downloaded successfully\n" << 0 << 0;
+    QTest::newRow("silent") << "" << 0 << int(ToolResult::incomplete);
+    QTest::newRow("garbage") << "\x01\x7f Found DFU: [" << 0 << int(ToolResult::incomplete);
+    QTest::newRow("stopped half-way") << "Download\t[=====     ]  20%        18432 bytes" << 0
+                                      << int(ToolResult::incomplete);
+    QTest::newRow("error exit keeps its code") << "" << 74 << 74;
+}
+
+void TestDfuCommands::downloadNeedsItsReport()
+{
+    QFETCH(QString, output);
+    QFETCH(int, exitCode);
+    QFETCH(int, result);
+    commandTable()[DownloadFw] = {fake, {"--out", output, "--exit", QString::number(exitCode)}};
+    QString lastError;
+    QCOMPARE(downloadFirmware(write("firmware.dfu", "image"), serialA, &lastError), result);
+    if (result == ToolResult::incomplete)
+        QCOMPARE(lastError, QString("dfu-util did not report the download as done"));
 }
 
 void TestDfuCommands::filesEqual_data()

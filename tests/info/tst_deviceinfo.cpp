@@ -66,6 +66,8 @@ private slots:
     void nothingOfThePreviousDeviceSticks();
     void readsNameTheDevice();
     void staleResultFilesAreNotRead();
+    void otpBlockOfTheWrongSizeIsAFailedRead_data();
+    void otpBlockOfTheWrongSizeIsAFailedRead();
     void textForm();
 
 private:
@@ -302,12 +304,37 @@ void TestDeviceInfo::staleResultFilesAreNotRead()
     commandTable()[UploadOtp] = {fake, {"--exit", "0"}};
     commandTable()[UploadFwInfo] = {fake, {"--exit", "0"}};
 
+    // A dfu-util that reports success without writing the file has read nothing.
     DeviceInfo device;
-    QCOMPARE(readDeviceInfo(device, serial).exitCode, 0);
+    QCOMPARE(readDeviceInfo(device, serial).exitCode, int(ToolResult::incomplete));
+    QVERIFY(!device.valid);
     QVERIFY(!device.otp.valid);
     QVERIFY(!device.otp.blank);
     QVERIFY(!device.fw.valid);
     QVERIFY(!QFile::exists(tempFilePath(uploadedOtpFileName)));
+}
+
+// dfu-util's exit code 0 with a block shorter than asked for is a failed read,
+// to be tried again: never a blank or foreign device.
+void TestDeviceInfo::otpBlockOfTheWrongSizeIsAFailedRead_data()
+{
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("whole block") << otp(30) << 0;
+    QTest::newRow("half a block") << otp(30).left(256) << int(ToolResult::incomplete);
+    QTest::newRow("empty file") << QByteArray() << int(ToolResult::incomplete);
+}
+
+void TestDeviceInfo::otpBlockOfTheWrongSizeIsAFailedRead()
+{
+    QFETCH(QByteArray, block);
+    QFETCH(int, exitCode);
+    serve(block, flash(30, "C2"));
+    DeviceInfo device;
+    MessageCapture capture;
+    QCOMPARE(readDeviceInfo(device, serial).exitCode, exitCode);
+    QCOMPARE(device.valid, exitCode == 0);
+    QCOMPARE(capture.texts().filter("taken as a failed read").size(), exitCode == 0 ? 0 : 1);
 }
 
 void TestDeviceInfo::textForm()

@@ -52,6 +52,7 @@ private slots:
     void downloadModeSlots();
     void keys_data();
     void keys();
+    void lockedDownloadStaysDisabled();
     void unpositionedLabelStaysAtTheCorner();
     void missingStatusTextIsFatal();
 
@@ -229,6 +230,26 @@ void TestMainWindow::keys()
     }
 }
 
+// A damaged tool locks the button: neither the workflow nor the service key
+// can enable it again.
+void TestMainWindow::lockedDownloadStaysDisabled()
+{
+    auto window = build(state);
+    window->enableDownload();
+    QVERIFY(window->installButton->isEnabled());
+    window->lockDownload();
+    QVERIFY(!window->installButton->isEnabled());
+    window->enableDownload();
+    QVERIFY(!window->installButton->isEnabled());
+    QTest::keyClick(window.get(), Qt::Key_A);
+    QVERIFY(!window->installButton->isEnabled());
+    window->toggleDownload();
+    QVERIFY(!window->installButton->isEnabled());
+    QSignalSpy done(window.get(), &MainWindow::finished);
+    QTest::keyClick(window.get(), Qt::Key_Q); // the tool can still be ended
+    QCOMPARE(done.count(), 1);
+}
+
 void TestMainWindow::unpositionedLabelStaysAtTheCorner()
 {
     AppState custom;
@@ -247,7 +268,14 @@ void TestMainWindow::unpositionedLabelStaysAtTheCorner()
 
 void TestMainWindow::missingStatusTextIsFatal()
 {
+    // The aborting child never removes what it made at load (its working
+    // directory): it makes it in a temporary directory of this test's.
+    QTemporaryDir childTemp;
+    QVERIFY(childTemp.isValid());
     QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", childTemp.path());
+    child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(), {"--missing-status-text"});
     QVERIFY(child.waitForFinished(30000));
     QCOMPARE(child.exitStatus(), QProcess::CrashExit);

@@ -133,6 +133,7 @@ private slots:
     void swapDuringTheReadBack();
     void deviceThatCannotBeUsedIsReportedOnce_data();
     void deviceThatCannotBeUsedIsReportedOnce();
+    void severalDevicesAreReportedOnce();
     void stopDuringSlowToolRun();
     void requestsWakeTheWorkerAtOnce();
     void progressFollowsTheTransfers();
@@ -593,6 +594,29 @@ void TestWorkflow::deviceThatCannotBeUsedIsReportedOnce()
     QCOMPARE(worker->inaccessibleDevices(), QStringList{});
     QCOMPARE(recorder->worker.count("InaccessibleDevicesChanged"), 2);
     QCOMPARE(capture.texts().filter("cannot be opened").size(), 1);
+}
+
+// Two of our devices at once: neither is used, and the worker says so once,
+// and no longer when one of them has gone.
+void TestWorkflow::severalDevicesAreReportedOnce()
+{
+    const QString both = bus->stage("two-devices", serialA);
+    const QString one = bus->stage("upgradable", serialA);
+    QVERIFY(!both.isEmpty() && !one.isEmpty());
+    QVERIFY(bus->attach(both));
+    MessageCapture capture;
+    startWorkflow();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->worker.count("scanning") >= 6, 15000);
+    QVERIFY(worker->severalDevices());
+    QCOMPARE(capture.texts().filter("More than one device in boot mode is attached").size(), 1);
+    QCOMPARE(recorder->worker.count("InaccessibleDevicesChanged"), 1);
+    QCOMPARE(recorder->states, QStringList{"B1"});
+    QCOMPARE(Bus::transfers(both), QStringList{});
+
+    QVERIFY(bus->attach(one));
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->states, (QStringList{"B1", "B2"}), 15000);
+    QVERIFY(!worker->severalDevices());
+    QCOMPARE(recorder->worker.count("InaccessibleDevicesChanged"), 2);
 }
 
 void TestWorkflow::stopDuringSlowToolRun()
