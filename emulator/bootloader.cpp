@@ -1,5 +1,7 @@
 #include "bootloader.h"
 
+#include "processfault.h"
+
 #include <libusb.h>
 
 #include <algorithm>
@@ -207,7 +209,9 @@ int BootLoader::download(uint16_t block, const uint8_t *data, uint16_t length)
         saveDfuState();
         return 0;
     }
-    if (identity.vanishDownloadBlock > 0 && ++downloadBlocks == identity.vanishDownloadBlock)
+    ++downloadBlocks;
+    if ((identity.vanishDownloadBlock > 0 && downloadBlocks == identity.vanishDownloadBlock)
+        || faultAtDataBlock(downloadBlocks) == FaultKind::Vanish)
         return unplug(backAfterAWhile());
     pending = Op::Write;
     pendingAddress = pointer + uint32_t(block - 2) * transferSize;
@@ -231,7 +235,9 @@ int BootLoader::upload(uint16_t block, uint8_t *data, uint16_t length)
     }
     if (block == 1)
         return stall();
-    if (identity.vanishUploadBlock > 0 && ++uploadBlocks == identity.vanishUploadBlock)
+    ++uploadBlocks;
+    const FaultKind fault = faultAtDataBlock(uploadBlocks);
+    if ((identity.vanishUploadBlock > 0 && uploadBlocks == identity.vanishUploadBlock) || fault == FaultKind::Vanish)
         return unplug(backAfterAWhile());
     Region area;
     if (!region(alt, &area) || (alt == 2 && identity.otpReadFails))
@@ -241,7 +247,9 @@ int BootLoader::upload(uint16_t block, uint8_t *data, uint16_t length)
         return stall();
     // A read that runs past the end of the memory ends with a short block.
     const uint32_t offset = address - area.start;
-    const uint32_t n = std::min<uint32_t>(length, area.size() - offset);
+    uint32_t n = std::min<uint32_t>(length, area.size() - offset);
+    if (fault == FaultKind::Short)
+        n /= 2; // a short block ends the read: dfu-util takes it for the end
     std::memcpy(data, memory(alt).data() + offset, n);
     pause(1 + int(n * 9 / 2048)); // about 4.5 ms per KiB
     record("upload " + hexAddress(address) + " " + std::to_string(n));

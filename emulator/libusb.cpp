@@ -6,14 +6,18 @@
 
 #include "bootloader.h"
 #include "device.h"
+#include "processfault.h"
 
 #include <libusb.h>
 
 #include <algorithm>
 #include <cstdarg>
 #include <cstdlib>
+#include <cerrno>
 #include <cstring>
 #include <memory>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include <new>
 #include <type_traits>
 #include <vector>
@@ -76,6 +80,7 @@ int LIBUSB_CALL libusb_init(libusb_context **ctx)
     context->stateDir = stateFromEnvironment();
     if (ctx)
         *ctx = context;
+    emulator::takeProcessFault(context->stateDir);
     return LIBUSB_SUCCESS;
 }
 
@@ -350,6 +355,17 @@ int LIBUSB_CALL libusb_get_string_descriptor_ascii(libusb_device_handle *dev_han
         data[di++] = buffer[si + 1] ? '?' : buffer[si];
     data[di] = 0;
     return di;
+}
+
+// dfu-util writes the file it reads into with write(2): loaded before the C
+// library, this one lets a full disk be emulated. Everything else passes.
+ssize_t write(int fd, const void *buffer, size_t count)
+{
+    if (emulator::diskFullFor(fd, count)) {
+        errno = ENOSPC;
+        return -1;
+    }
+    return syscall(SYS_write, fd, buffer, count);
 }
 
 } // extern "C"

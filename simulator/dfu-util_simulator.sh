@@ -29,6 +29,14 @@
 # installed, or ../software/resources/). A state directory that does not exist
 # yet starts with the "upgradable" device, so the tool's simulator mode shows a
 # device on first use.
+# A file "fault" in the state directory makes one run misbehave, whatever the
+# device does: "KIND COMMAND", taken (renamed to "fault.done") by the first run
+# of COMMAND (list, otp, fwinfo, download, readback). KIND is crash (SIGSEGV;
+# a transfer at its tenth block), hang (35 s, past the tool's first wait, then
+# on as usual), garbage or silent (binary noise or nothing, exit 0, nothing
+# done), short (a read ends early, exit 0), vanish (the device leaves in the
+# transfer) or full (the disk fills during a read). The emulated USB bus reads
+# the same file.
 # $DFU_UTIL_SIMULATOR_ABSENT_SECONDS (default 4) is how long the device stays
 # away after leaving boot mode before it is back, as if the user had restarted
 # it in boot mode. $DFU_UTIL_SIMULATOR_SERIAL (default 3276356C3236) is the
@@ -171,6 +179,43 @@ leave_for_a_while() {
   printf '%s\n' $(( $(now_ms) + ${conf[absent_seconds]} * 1000 )) | replace_file "absent_until.$gone"
 }
 
+# --- faults of the run itself ----------------------------------------------------
+
+fault=""        # this run's fault, once taken
+strike_block=0  # the data block a transfer fault strikes at (1-based)
+
+take_fault() {
+  local file="$state_dir/fault" kind="" command="" this
+  [ -f "$file" ] || return 0
+  read -r kind command < "$file" || true
+  case "$sub" in
+    list) this=list ;;
+    upload_OTP) this=otp ;;
+    upload_FW) if [ "$length" = 2048 ]; then this=fwinfo; else this=readback; fi ;;
+    download_FW) this=download ;;
+    *) return 0 ;;
+  esac
+  [ "$command" = "$this" ] || return 0
+  mv -f "$file" "$file.done" 2>/dev/null || return 0
+  fault=$kind
+  strike_block=1
+  case "$this" in download|readback) strike_block=10 ;; esac
+  case "$fault" in
+    hang) sleep 35; fault="" ;;
+    garbage)
+      printf 'Found DFU: [0483:df11] ver=\r\377\376\000\001\200\303(\033[2J'
+      for (( i = 0; i < 256; i++ )); do printf "\\$(printf '%03o' $(( (i * 73 + 11) & 255 )))"; done
+      exit 0 ;;
+    silent) exit 0 ;;
+    crash) [ "$this" = list ] && crash ;;
+  esac
+  return 0
+}
+
+crash() {
+  kill -SEGV $$
+}
+
 # --- output ------------------------------------------------------------------
 
 # One line of dfu-util's progress bar, preceded by a carriage return.
@@ -246,11 +291,28 @@ upload_from() { # memory file, count, seconds per 2048-byte block
     if [ "$have" -lt "$count" ]; then head -c $(( count - have )) /dev/zero | tr '\0' '\377'; fi
   } > "$upload_file" || fail $EX_IOERR "Cannot open file $upload_file for writing"
   progress Upload 0 "$count"
+  local block=0
   while [ "$done" -lt "$count" ]; do
     pause "$block_time"
     if ! still_attached; then
       truncate -s "$done" "$upload_file"
       device_gone upload
+    fi
+    block=$(( block + 1 ))
+    if [ "$block" -eq "$strike_block" ]; then
+      case "$fault" in
+        crash) truncate -s "$done" "$upload_file"; crash ;;
+        vanish) truncate -s "$done" "$upload_file"; leave_for_a_while; device_gone upload ;;
+        full) truncate -s "$done" "$upload_file"; fail $EX_IOERR "Could not write 2048 bytes to file 3" ;;
+        short)
+          # A short block: dfu-util takes it for the end of the memory.
+          local last=$(( count - done )); [ "$last" -gt 2048 ] && last=2048
+          done=$(( done + last / 2 ))
+          truncate -s "$done" "$upload_file"
+          progress Upload "$done" "$done"
+          printf '\nUpload done.\n'
+          return ;;
+      esac
     fi
     done=$(( done + 2048 ))
     [ "$done" -gt "$count" ] && done=$count
@@ -354,6 +416,9 @@ cmd_download_fw() {
 
   stop_at=$size
   [ "${conf[download]}" = unplug ] && stop_at=$(( size * 2 / 5 / 2048 * 2048 ))
+  case "$fault" in
+    crash|vanish) [ "$size" -gt $(( (strike_block - 1) * 2048 )) ] && stop_at=$(( (strike_block - 1) * 2048 )) ;;
+  esac
 
   # Erase and program block by block, as the boot loader does.
   local image
@@ -378,6 +443,11 @@ cmd_download_fw() {
   done
   dd if="$download_file" of="$image" bs=2048 count=$(( done / 2048 + (done % 2048 > 0) )) conv=notrunc status=none
 
+  if [ "$done" -lt "$size" ] && [ "$fault" = crash ]; then
+    # The blocks sent are written; the rest of the erased sectors stays empty.
+    mv -f "$image" "$device/flash.bin" 2>/dev/null
+    crash
+  fi
   if [ "$done" -lt "$size" ]; then
     # The cable was pulled: a half-written flash, and the device is gone until
     # it is restarted in boot mode.
@@ -507,6 +577,7 @@ if [ "$sub" != version ] && [ ! -e "$state_dir" ]; then
   ( cmd_setup_prepared_config upgradable ) > /dev/null 2>&1
 fi
 load_config
+take_fault
 case "$sub" in
   version) cmd_version ;;
   list) cmd_list ;;
