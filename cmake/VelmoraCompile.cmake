@@ -12,8 +12,21 @@ if(VELMORA_SANITIZE)
   add_link_options(-fsanitize=${_velmora_san})
 endif()
 
+if(VELMORA_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "The fuzz targets need clang and libFuzzer: configure with -DCMAKE_CXX_COMPILER=clang++")
+  endif()
+  # Coverage feedback from all our code, not only from the fuzz targets.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # Environment for programs of ours that run during the build and the tests.
-set(VELMORA_RUN_ENV "")
+# Qt makes a runtime directory in the system's temporary directory when
+# XDG_RUNTIME_DIR is unset; theirs stays in the build tree.
+set(VELMORA_RUNTIME_DIR ${CMAKE_BINARY_DIR}/runtime)
+file(MAKE_DIRECTORY ${VELMORA_RUNTIME_DIR})
+file(CHMOD ${VELMORA_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+set(VELMORA_RUN_ENV "XDG_RUNTIME_DIR=${VELMORA_RUNTIME_DIR}")
 if("address" IN_LIST VELMORA_SANITIZE)
   # Full stacks, so that Qt's own leaks can be told apart from ours.
   list(APPEND VELMORA_RUN_ENV

@@ -12,7 +12,10 @@ packages=(
   xvfb xauth xdotool libx11-dev  # end-to-end tests and the headless demo on a virtual display
   build-essential debhelper dpkg-dev git lintian  # the Debian package, built and checked by the install test
   appstream desktop-file-utils  # validating its AppStream metainfo and desktop entry
+  clang libclang-rt-14-dev llvm-14  # fuzzing: clang, libFuzzer and the sanitizers' runtimes, symbolized reports
 )
+# Packages a caller needs besides (tools/coverage.sh: gcovr).
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

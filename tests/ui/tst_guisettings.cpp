@@ -24,7 +24,7 @@ void TestGuiSettings::shippedFile()
 {
     const GuiSettings settings = GuiSettings::fromFile(":resources/settings_GUI.json");
     QVERIFY(settings.valid);
-    QCOMPARE(settings.labels.size(), 21);
+    QCOMPARE(settings.labels.size(), 22);
     QCOMPARE(settings.circles.size(), 2);
     for (const LabelSpec &label : settings.labels) {
         QCOMPARE(label.size, -1);
@@ -32,7 +32,7 @@ void TestGuiSettings::shippedFile()
         QVERIFY(label.white);
     }
     for (const char *id : {"2", "4", "status_noDev", "status_devConn", "status_devRev", "status_devRevUnknown",
-                           "status_noAccess", "status_severalDevs", "status_written", "status_writeError",
+                           "status_noAccess", "status_readError", "status_severalDevs", "status_written", "status_writeError",
                            "status_writeFailed", "status_damaged", "status_cannotUnpack"})
         QVERIFY2(settings.labelText(id).contains("\r\n"), id); // raw CR LF kept
     QCOMPARE(settings.labelText("status_devConn"),
@@ -64,7 +64,7 @@ void TestGuiSettings::shippedTextForms()
 
     const QString text = guiSettingsText(settings);
     QVERIFY(text.startsWith("GUI settings:\n\tCircle 'On button'"));
-    QCOMPARE(text.count('\t'), 23); // a line per circle and label
+    QCOMPARE(text.count('\t'), 24); // a line per circle and label
     QVERIFY(text.endsWith("'Debug mode'\n"));
     MessageCapture capture;
     qInfo() << settings.circles[1];
@@ -181,6 +181,12 @@ void TestGuiSettings::documents_data()
     QTest::newRow("elements that are not objects") << R"({"labels": [1, "x", null]})" << 3 << 0;
     QTest::newRow("unknown keys ignored") << R"({"labels": [{"colour": 1}], "extra": true})" << 1 << 0;
     QTest::newRow("cut short") << R"({"labels": [{"id": "a"})" << 0 << 0;
+    // Found by fuzzing: the shipped file with a circle's last two keys cut out.
+    // Qt's JSON parser leaks what it had built when it fails here (not ours:
+    // see the LeakSanitizer suppressions); the layout is empty, never a crash.
+    QFile found(FUZZ_FINDINGS_DIR "/guisettings-qt-json-leak.json");
+    QVERIFY(found.open(QIODevice::ReadOnly));
+    QTest::newRow("fuzz finding: a damaged circle") << QString::fromUtf8(found.readAll()) << 0 << 0;
 }
 
 void TestGuiSettings::documents()
