@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTextDocumentFragment>
 
+#include <utility>
+
 
 namespace {
 
@@ -106,10 +108,20 @@ void closeFwDiffersBox()
         box->close();
 }
 
+// A device whose identification could not be read: the worker leaves it
+// alone until it is gone or replaced, and the status line says so meanwhile.
+bool deviceUnreadable = false;
+
 // What the status line says while no device can be used: several devices, or
-// one that is attached but cannot be opened, are not "no device" to the user.
+// one that is attached but cannot be opened or read, are not "no device" to
+// the user.
 QString noDeviceText()
 {
+    if (deviceUnreadable) {
+        const QString text = statusText("status_readError");
+        if (!text.isEmpty())
+            return text;
+    }
     if (sm_A && sm_A->severalDevices()) {
         const QString text = statusText("status_severalDevs");
         if (!text.isEmpty())
@@ -149,6 +161,21 @@ void showNoDevice()
     mainWindow->progressBar->hide();
 }
 
+void showDeviceUnreadable()
+{
+    deviceUnreadable = true;
+    setStatus(noDeviceText());
+}
+
+// Every new look for a device starts without one: the unreadable one is gone.
+void forgetUnreadableDevice()
+{
+    if (!std::exchange(deviceUnreadable, false))
+        return;
+    if (sm_B->configuration().contains(sm_B->B1) && afterDownloadText().isEmpty())
+        setStatus(noDeviceText());
+}
+
 void showInaccessibleDevices()
 {
     if (sm_B->configuration().contains(sm_B->B1) && afterDownloadText().isEmpty())
@@ -185,9 +212,15 @@ void showFwDiffers()
     bar->hide();
     // The bar gives its place back to the install button, so "FW differs"
     // would never be seen: say it, or the revision text alone reads as success.
-    auto *box = new QMessageBox(QMessageBox::Warning, "FW differs",
-                                "The firmware read back from the device differs from the firmware written to it.\n\n"
-                                "Click \"" + mainWindow->installButton->text() + "\" to write it again.",
+    // A read-back that failed is said to be one: the flash may well be right.
+    const bool unreadable = sm_A && sm_A->lastReadBackUnreadable();
+    const QString what = unreadable
+                             ? QStringLiteral("The firmware could not be read back from the device to check it, so it "
+                                              "is not confirmed.")
+                             : QStringLiteral("The firmware read back from the device differs from the firmware "
+                                              "written to it.");
+    auto *box = new QMessageBox(QMessageBox::Warning, unreadable ? "Firmware not confirmed" : "FW differs",
+                                what + "\n\nClick \"" + mainWindow->installButton->text() + "\" to write it again.",
                                 QMessageBox::Ok, mainWindow);
     box->setObjectName("fwDiffersBox");
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -268,6 +301,7 @@ bool stopWorker(unsigned long limitMs)
 void wireWorkflow(QApplication &application)
 {
     afterDownload = AfterDownload();
+    deviceUnreadable = false;
     MainWindow *window = mainWindow;
     window->statusLabel->setAccessibleDescription(QStringLiteral("The state of the connected device and what to do next"));
     // 1-3: Q, Escape or closing the window stop the workflow.
@@ -299,6 +333,8 @@ void wireWorkflow(QApplication &application)
     QObject::connect(sm_B, &SM_B::sig_DifferingRevision, showDeviceRevision);
     QObject::connect(sm_B, &SM_B::sig_UpgradeImpossible, window, showNoDevice);
     QObject::connect(sm_A, &SM_A::sig_InaccessibleDevicesChanged, window, showInaccessibleDevices);
+    QObject::connect(sm_A, &SM_A::sig_DeviceError, window, showDeviceUnreadable);
+    QObject::connect(sm_A, &SM_A::sig_NoDevConn, window, forgetUnreadableDevice);
     QObject::connect(window->installButton, &QPushButton::clicked, sm_B, &SM_B::do_download);
     QObject::connect(sm_B, &SM_B::sig_DoDownload, noteDownloadStarted);
     QObject::connect(sm_B, &SM_B::sig_DoDownload, showUpgrading);

@@ -124,13 +124,17 @@ int uploadFirmware(const QString &path, qint32 length, const QString &serial)
     return runTool(UploadFw, {"-s", QStringLiteral("0x08000000:%1").arg(length), "-U", path}, serial).exitCode;
 }
 
-bool uploadAndVerify(const QString &referencePath, const QString &uploadPath, const QString &serial)
+bool uploadAndVerify(const QString &referencePath, const QString &uploadPath, const QString &serial,
+                     ReadBack *outcome)
 {
+    ReadBack ignored;
+    ReadBack &result = outcome ? *outcome : ignored;
+    result = ReadBack::Unreadable;
     const qint32 size = fileSize(referencePath);
     if (size <= 0)
         return false;
-    // Each way it can fail is told apart in the log: a read that failed says
-    // nothing about the flash, a difference does.
+    // Each way it can fail is told apart: a read that failed says nothing
+    // about the flash, a difference does.
     const int exitCode = uploadFirmware(uploadPath, size, serial);
     if (exitCode != 0) {
         qWarning().noquote() << QStringLiteral("The read-back failed (exit code %1): the firmware on the device is "
@@ -145,8 +149,10 @@ bool uploadAndVerify(const QString &referencePath, const QString &uploadPath, co
     }
     if (!filesEqual(referencePath, uploadPath)) {
         qWarning() << "The firmware read back differs from the firmware written";
+        result = ReadBack::Differs;
         return false;
     }
+    result = ReadBack::Matches;
     return true;
 }
 

@@ -51,8 +51,14 @@ int downloadFirmware(const QString &firmwarePath, const QString &serial, QString
 // Reads length bytes of flash into the file (removed first); the exit code.
 int uploadFirmware(const QString &path, qint32 length, const QString &serial);
 
-// True only when the flash holds exactly the reference file's bytes.
-bool uploadAndVerify(const QString &referencePath, const QString &uploadPath, const QString &serial);
+// What a read-back showed: the flash holds the reference bytes, holds others,
+// or could not be read (a failed or short read says nothing about the flash).
+enum class ReadBack { Matches, Differs, Unreadable };
+
+// True only when the flash holds exactly the reference file's bytes; outcome,
+// when given, tells the two kinds of failure apart.
+bool uploadAndVerify(const QString &referencePath, const QString &uploadPath, const QString &serial,
+                     ReadBack *outcome = nullptr);
 
 // The size in bytes, or -1 when the file cannot be opened for reading.
 qint32 fileSize(const QString &path);

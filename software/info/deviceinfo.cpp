@@ -17,8 +17,8 @@ ToolResult readDeviceInfo(DeviceInfo &info, const QString &serial)
     ToolResult result = runTool(UploadOtp, {otpPath}, serial);
     if (result.exitCode != 0)
         return result;
-    // An exit code of 0 with a missing or short file is no OTP block: taken
-    // as a failed read (tried again), never as an empty or foreign device.
+    // An exit code of 0 with a missing or short file is no OTP block: a failed
+    // read like any other, never an empty or foreign device.
     const qint32 size = fileSize(otpPath);
     if (size != otpBlockSize) {
         qWarning() << "dfu-util ended with exit code 0 but the OTP block read holds" << qMax(size, 0) << "of"

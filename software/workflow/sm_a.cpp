@@ -118,6 +118,12 @@ QStringList SM_A::inaccessibleDevices() const
     return inaccessible;
 }
 
+bool SM_A::lastReadBackUnreadable() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return readBackUnreadable;
+}
+
 bool SM_A::severalDevices() const
 {
     std::lock_guard<std::mutex> lock(mutex);
@@ -267,9 +273,14 @@ void SM_A::run()
             emit sig_A6_entered();
             emit sig_FwUploading();
             bool matches;
+            ReadBack outcome;
             {
                 const ToolOutputListener progress = progressReporter();
-                matches = uploadAndVerify(firmwareFilePath, uploadedFwFilePath, lastSerial);
+                matches = uploadAndVerify(firmwareFilePath, uploadedFwFilePath, lastSerial, &outcome);
+            }
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                readBackUnreadable = outcome == ReadBack::Unreadable;
             }
             if (matches) {
                 qDebug() << "Uploaded FW matches";

@@ -53,6 +53,9 @@ public:
     QStringList inaccessibleDevices() const;
     // The last listing found more than one of our devices, so none is used.
     bool severalDevices() const;
+    // The last read-back failed or came back short: its "differs" says
+    // nothing about the flash.
+    bool lastReadBackUnreadable() const;
 
     // Logs the named signals as they are emitted, suppressing the endless
     // NoDevConn/scanning repetition of the idle loop.
@@ -124,6 +127,7 @@ private:
     ConnectedDevice announced;
     QStringList inaccessible;
     bool several = false;
+    bool readBackUnreadable = false;
 };
 
 // The one device worker, set by start-up.

@@ -30,6 +30,9 @@ private slots:
     void deviceRevision_data();
     void deviceRevision();
     void upgradePossibleAndImpossible();
+    void payloadProblemLocksTheButton_data();
+    void payloadProblemLocksTheButton();
+    void unreadableDeviceIsNamedUntilItGoes();
     void clickStartsTheUpgradeRun();
     void verifyingRun();
     void firmwareMatches();
@@ -135,6 +138,48 @@ void TestWiring::upgradePossibleAndImpossible()
     QCOMPARE(status(), text("status_noDev"));
     // The button is disabled before the status line changes.
     QCOMPARE(capture.texts().first(), QString("MainWindow downloadMode: setEnabled false"));
+}
+
+// A payload that is not what the build made: the status line says which
+// problem it is and what to do, and nothing can enable the button.
+void TestWiring::payloadProblemLocksTheButton_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("id");
+    QTest::newRow("damaged") << int(PayloadState::Damaged) << "status_damaged";
+    QTest::newRow("not unpacked") << int(PayloadState::NotUnpacked) << "status_cannotUnpack";
+    QTest::newRow("no working directory") << int(PayloadState::NoWorkingDirectory) << "status_cannotUnpack";
+}
+
+void TestWiring::payloadProblemLocksTheButton()
+{
+    QFETCH(int, state);
+    QFETCH(QString, id);
+    emit sm_B->sig_UpgradePossible();
+    MessageCapture capture;
+    refuseToWrite(PayloadState(state));
+    QVERIFY(!mainWindow->installButton->isEnabled());
+    QVERIFY(!text(qPrintable(id)).isEmpty());
+    const QString expected = text(qPrintable(id));
+    QCOMPARE(status(), expected.contains("%1") ? expected.arg(QDir::toNativeSeparators(tempDir().path())) : expected);
+    QCOMPARE(capture.texts().filter("Status: ").size(), 1);
+    emit sm_B->sig_UpgradePossible();
+    QTest::keyClick(mainWindow, Qt::Key_A);
+    QVERIFY(!mainWindow->installButton->isEnabled());
+}
+
+// A device whose identification cannot be read is left alone until it goes:
+// the status line says so, not "no device", and forgets it when it is gone.
+void TestWiring::unreadableDeviceIsNamedUntilItGoes()
+{
+    emit sm_A->sig_NoDevConn();
+    emit sm_A->sig_DeviceError("dfu-util: dfuse_upload: libusb_control_transfer returned -9 (LIBUSB_ERROR_PIPE)");
+    QCOMPARE(status(), text("status_readError"));
+    QVERIFY(!mainWindow->installButton->isEnabled());
+    emit sm_B->sig_UpgradeImpossible(); // the workflow's own "no device" keeps it
+    QCOMPARE(status(), text("status_readError"));
+    emit sm_A->sig_NoDevConn(); // the next look for a device
+    QCOMPARE(status(), text("status_noDev"));
 }
 
 void TestWiring::clickStartsTheUpgradeRun()

@@ -314,8 +314,8 @@ void TestDeviceInfo::staleResultFilesAreNotRead()
     QVERIFY(!QFile::exists(tempFilePath(uploadedOtpFileName)));
 }
 
-// dfu-util's exit code 0 with a block shorter than asked for is a failed read,
-// to be tried again: never a blank or foreign device.
+// dfu-util's exit code 0 with a block shorter than asked for is a failed read:
+// never a blank or foreign device.
 void TestDeviceInfo::otpBlockOfTheWrongSizeIsAFailedRead_data()
 {
     QTest::addColumn<QByteArray>("block");

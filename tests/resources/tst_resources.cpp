@@ -203,7 +203,7 @@ void TestResources::layoutFileContent()
     for (const QJsonValue label : labels)
         ids << label["id"].toString();
     QCOMPARE(ids, (QStringList{"2", "4", "5", "7a", "7b", "9", "8b2", "status_noDev", "status_devConn",
-                               "status_devRev", "status_devRevUnknown", "status_noAccess", "status_severalDevs",
+                               "status_devRev", "status_devRevUnknown", "status_noAccess", "status_readError", "status_severalDevs",
                                "status_written", "status_writeError", "status_writeFailed", "status_damaged",
                                "status_cannotUnpack", "app_name", "sim_mode", "debug_mode"}));
     for (const QJsonValue label : labels) {
