@@ -58,26 +58,50 @@ struct Emulated {
 
 // One run of the tool against one prepared device: a simulated one (simulator
 // mode) or one on the emulated USB bus (normal mode, the embedded dfu-util).
+// Which build of the tool starts, and environment variables set over the
+// sandbox's (TMPDIR, for instance).
+struct Launch {
+    QString program = VELMORA_EXECUTABLE;
+    QMap<QString, QString> environment;
+    // "KIND COMMAND": a misbehaving dfu-util run, put in the device's state
+    // directory before the tool starts (the simulator and the emulated bus
+    // read the same file "fault").
+    QString fault;
+};
+
+// Writes the fault file into a state directory; false when it cannot.
+inline bool putFault(const QString &stateDir, const QString &fault)
+{
+    if (fault.isEmpty())
+        return true;
+    QFile file(stateDir + "/fault");
+    return file.open(QIODevice::WriteOnly) && file.write(fault.toLatin1() + '\n') > 0;
+}
+
 class ToolRun {
 public:
-    explicit ToolRun(const QString &configuration, const QStringList &arguments = {"-s", "-l"})
+    explicit ToolRun(const QString &configuration, const QStringList &arguments = {"-s", "-l"},
+                     const Launch &launch = Launch())
+        : launch(launch)
     {
         QProcessEnvironment environment = baseEnvironment();
         environment.insert("DFU_UTIL_SIMULATOR_STATE", path("simulator"));
         environment.insert("DFU_UTIL_SIMULATOR_ABSENT_SECONDS", "1");
         environment.insert("VELMORA_IMAGEGEN", VELMORA_IMAGEGEN);
+        for (auto variable = launch.environment.cbegin(); variable != launch.environment.cend(); ++variable)
+            environment.insert(variable.key(), variable.value());
         QProcess setup;
         setup.setProcessEnvironment(environment);
         setup.start(SIMULATOR_SCRIPT, {"--dfu-util-command", "setup_prepared_config", configuration});
         setup.waitForFinished(30000);
-        prepared = setup.exitCode() == 0;
+        prepared = setup.exitCode() == 0 && putFault(path("simulator"), launch.fault);
         start(environment, arguments);
     }
 
-    explicit ToolRun(const Emulated &device, const QStringList &arguments = {"-l"})
-        : emulated(path("bus"))
+    explicit ToolRun(const Emulated &device, const QStringList &arguments = {"-l"}, const Launch &launch = Launch())
+        : emulated(path("bus")), launch(launch)
     {
-        prepared = emulated.prepare(device.configuration, device.options);
+        prepared = emulated.prepare(device.configuration, device.options) && putFault(emulated.stateDir(), launch.fault);
         start(emulated.environment(baseEnvironment()), arguments);
     }
 
@@ -234,6 +258,7 @@ public:
     bool prepared = false;
     QProcessEnvironment environment;
     EmulatedBus emulated; // the bus of a normal-mode run
+    const Launch launch;
 
 private:
     // Everything the tool writes stays in the sandbox.
@@ -251,8 +276,10 @@ private:
     void start(const QProcessEnvironment &environment, const QStringList &arguments)
     {
         this->environment = environment;
-        process.setProcessEnvironment(environment);
-        process.start(VELMORA_EXECUTABLE, arguments);
+        for (auto variable = launch.environment.cbegin(); variable != launch.environment.cend(); ++variable)
+            this->environment.insert(variable.key(), variable.value());
+        process.setProcessEnvironment(this->environment);
+        process.start(launch.program, arguments);
     }
 
     QByteArray buffer;

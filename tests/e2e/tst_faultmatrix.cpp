@@ -1,0 +1,229 @@
+// Every fault the tool must survive, each tried on the simulated device
+// (simulator mode) and on the emulated one (normal mode, the embedded
+// dfu-util), with the same three promises checked after each:
+//  1. the tool keeps running and reports what happened (the row's lines);
+//  2. "Done" never shows for a device whose flash differs from the embedded image;
+//  3. no download starts without a click (the up-to-date read-back aside).
+// See toolrun.h for how the tool is driven; the faults of a dfu-util run itself
+// come from the state directory's "fault" file.
+
+#include "toolrun.h"
+
+namespace {
+
+const QString unrelated = "0000A1B2C3D4";
+const QString offered = "SM_B: entered B2: Conn. to (DFU-SE) dev. with diff. FW rev.";
+
+enum class Backend { Simulator, Emulated };
+enum class Setting { Normal, UnwritableWorkDir, DamagedPayload };
+
+// A directory nobody can create anything in, root included.
+const QString unwritable = "/proc";
+
+struct Outcome {
+    bool done = false;      // the run ends in "Done" (the flash holds the image)
+    QStringList truth;      // log lines that must appear, in this order
+};
+
+QString backendName(Backend backend)
+{
+    return backend == Backend::Simulator ? "simulator" : "emulated";
+}
+
+} // namespace
+
+class TestFaultMatrix : public QObject {
+    Q_OBJECT
+
+private slots:
+    void faultEndsInTheTruth_data();
+    void faultEndsInTheTruth();
+};
+
+void TestFaultMatrix::faultEndsInTheTruth_data()
+{
+    QTest::addColumn<int>("backend");
+    QTest::addColumn<QString>("configuration");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("setting");
+    QTest::addColumn<bool>("click");
+    QTest::addColumn<bool>("done");
+    QTest::addColumn<QStringList>("truth");
+    QTest::addColumn<QString>("box"); // the title of the message that ends the run, if any
+
+    const QString differs = "SM_B: entered B7: FW in dev. differs";
+    const QString matches = "SM_B: entered B6: FW in dev. matches";
+    const QString writeError = "Status: Writing ended with an error.";
+    const QString writeFailed = "Status: Writing the firmware failed.";
+    const QString unreadable = "Status: A device was found but could not be read";
+
+    struct Row {
+        const char *name;
+        QString configuration;
+        QString fault;
+        Setting setting;
+        bool click;
+        bool done;
+        QStringList truth;
+    };
+    const QList<Row> rows{
+        {"dfu-util crashes in the write", "upgradable", "crash download", Setting::Normal, true, false,
+         {"Exit with -1", writeError, differs}},
+        {"dfu-util hangs past the first wait", "upgradable", "hang list", Setting::Normal, false, false,
+         {"will wait again, forever", offered}},
+        {"dfu-util prints garbage", "upgradable", "garbage otp", Setting::Normal, false, false,
+         {"but the OTP block read holds 0 of 512 bytes: taken as a failed read", unreadable}},
+        {"dfu-util prints nothing", "upgradable", "silent download", Setting::Normal, true, false,
+         {"did not report the download as done", writeFailed}},
+        {"dfu-util exits 0 with a short OTP file", "upgradable", "short otp", Setting::Normal, false, false,
+         {"but the OTP block read holds 256 of 512 bytes: taken as a failed read", unreadable}},
+        {"dfu-util exits 0 with a short read-back", "upgradable", "short readback", Setting::Normal, true, false,
+         {"The read-back holds", differs}},
+        {"the device vanishes in the OTP read", "upgradable", "vanish otp", Setting::Normal, false, false,
+         {"Exit with 74", offered}},
+        {"the device vanishes in the write", "upgradable", "vanish download", Setting::Normal, true, false,
+         {"writing the firmware ended with an error", writeError, differs}},
+        {"the device vanishes in the read-back", "upgradable", "vanish readback", Setting::Normal, true, true,
+         {"The read-back failed (exit code 74)", differs, matches}},
+        {"a write corrupts one byte", "verify-fails", "", Setting::Normal, true, false,
+         {"differs from the firmware written", differs}},
+        {"erase fails", "download-fails", "", Setting::Normal, true, false, {"ERASE_PAGE not correctly executed", writeFailed}},
+        {"two devices", "two-devices", "", Setting::Normal, false, false,
+         {"More than one device in boot mode is attached", "Status: More than one device is connected in boot mode"}},
+        {"an unrelated DFU device", "unrelated-device", "", Setting::Normal, true, true, {matches}},
+        {"a device that cannot be opened", "no-access", "", Setting::Normal, false, false,
+         {"Status: A device was found but cannot be opened"}},
+        {"the working directory cannot be written", "upgradable", "", Setting::UnwritableWorkDir, false, false,
+         {"Failed to create temporary directory", "Status: The tool cannot unpack its files into " + unwritable}},
+        {"the disk fills in the read-back", "upgradable", "full readback", Setting::Normal, true, false,
+         {"The read-back failed (exit code 74)", differs}},
+        {"the payload is damaged", "upgradable", "", Setting::DamagedPayload, false, false,
+         {"The tool is damaged: firmware.bin has SHA-256", "Status: This copy of the tool is damaged"}},
+    };
+    // The test command runs the two halves side by side (VELMORA_MATRIX_BACKEND).
+    const QString only = qEnvironmentVariable("VELMORA_MATRIX_BACKEND");
+    for (const Row &row : rows) {
+        for (const Backend backend : {Backend::Simulator, Backend::Emulated}) {
+            if (!only.isEmpty() && only != backendName(backend))
+                continue;
+            // dfu-util's "-d 0483" hides another vendor's device from every
+            // listing, so the simulator does not model one.
+            if (backend == Backend::Simulator && row.configuration == "unrelated-device")
+                continue;
+            // After a read-back: what it showed, a difference or no reading at all.
+            QString box;
+            if (row.truth.contains(differs) && !row.done)
+                box = row.fault.endsWith("readback") ? "Firmware not confirmed" : "FW differs";
+            QTest::addRow("%s (%s)", row.name, qPrintable(backendName(backend)))
+                << int(backend) << row.configuration << row.fault << int(row.setting) << row.click << row.done
+                << row.truth << box;
+        }
+    }
+}
+
+void TestFaultMatrix::faultEndsInTheTruth()
+{
+    QFETCH(int, backend);
+    QFETCH(QString, configuration);
+    QFETCH(QString, fault);
+    QFETCH(int, setting);
+    QFETCH(bool, click);
+    QFETCH(bool, done);
+    QFETCH(QStringList, truth);
+    QFETCH(QString, box);
+
+    Launch launch;
+    launch.fault = fault;
+    if (Setting(setting) == Setting::UnwritableWorkDir)
+        launch.environment.insert("TMPDIR", unwritable);
+    if (Setting(setting) == Setting::DamagedPayload)
+        launch.program = VELMORA_DAMAGED_EXECUTABLE;
+
+    // Devices come back a few seconds after they leave, as a user restarting
+    // them in boot mode would bring them back: long enough for the tool to
+    // notice that they were gone.
+    const bool simulated = Backend(backend) == Backend::Simulator;
+    launch.environment.insert("DFU_UTIL_SIMULATOR_ABSENT_SECONDS", "3");
+    std::unique_ptr<ToolRun> made(simulated ? new ToolRun(configuration, {"-s", "-l"}, launch)
+                                            : new ToolRun(Emulated{configuration, {"--fast", "--return-after", "3"}},
+                                                          {"-l"}, launch));
+    ToolRun &run = *made;
+    const QString name = "matrix-" + QString(QTest::currentDataTag()).replace(QRegularExpression("[^A-Za-z0-9]+"), "-");
+    // The tool's whole log beside the screenshot, for every row.
+    const auto keepLog = qScopeGuard([&run, &name] {
+        QDir().mkpath(ARTIFACTS_DIR);
+        QFile file(QString(ARTIFACTS_DIR) + "/" + name + ".log");
+        if (file.open(QIODevice::WriteOnly))
+            file.write(run.log().join('\n').toUtf8() + '\n');
+    });
+    QVERIFY(run.prepared);
+    const QString stateDir = simulated ? run.path("simulator") : run.emulated.stateDir();
+
+    int from = 0;
+    if (click) {
+        from = run.waitFor("SM_B: entered B2", 90000);
+        QVERIFY2(from >= 0, "the device was never offered for an upgrade");
+        run.clickInstall();
+        from = run.waitFor("Info: Install clicked", 10000, from);
+        QVERIFY(from >= 0);
+    } else {
+        QVERIFY(run.waitFor("Will use", 30000) >= 0);
+    }
+    for (const QString &line : truth) {
+        const int at = run.waitFor(line, 90000, from);
+        QVERIFY2(at >= 0, qPrintable("never reported: " + line));
+        from = at;
+    }
+    if (!box.isEmpty())
+        QVERIFY2(!run.waitForWindow(box, 10000).isEmpty(), qPrintable("no message \"" + box + "\""));
+    if (!click && !truth.contains(offered)) {
+        // Several more polls: whatever the tool is going to do, it has done.
+        QTest::qWait(3000);
+        run.clickInstall(); // the button stays disabled
+        QTest::qWait(1000);
+        QCOMPARE(run.find("Install clicked"), -1);
+    }
+    screenshot(name);
+    if (!fault.isEmpty())
+        QVERIFY2(QFileInfo::exists(stateDir + "/fault.done"), "the fault never struck");
+
+    // 1. It still runs and answers.
+    QCOMPARE(run.process.state(), QProcess::Running);
+
+    // 2. "Done" only for the embedded image.
+    const QByteArray firmware = embeddedFirmware();
+    const QByteArray flash = simulated ? run.flashStart(firmware.size()) : run.emulated.flash().left(firmware.size());
+    const bool reachedDone = run.find("SM_B: entered B6") >= 0;
+    QCOMPARE(reachedDone, done);
+    if (reachedDone)
+        QCOMPARE(flash, firmware);
+
+    // 3. A download only after a click, at most one per click; nothing written
+    // without one, and another vendor's device never touched.
+    const QStringList &log = run.log();
+    int clicks = 0, downloads = 0;
+    for (const QString &line : log) {
+        clicks += line.contains("Info: Install clicked");
+        if (line.contains("Start ") && (line.contains("\"-D\"") || line.contains("download_FW"))) {
+            ++downloads;
+            QVERIFY2(downloads <= clicks, qPrintable("a download without a click: " + line));
+        }
+    }
+    if (simulated) {
+        const int written = Bus::transfers(stateDir + "/current").filter("download_FW").size();
+        QVERIFY(written <= downloads);
+    } else {
+        for (const QString &device : QDir(stateDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QStringList transfers = run.emulated.transfers(device);
+            if (device == unrelated)
+                QCOMPARE(transfers, QStringList());
+            else if (clicks == 0)
+                QCOMPARE(transfers.filter(QRegularExpression("^(erase|download) ")), QStringList());
+        }
+    }
+    if (Setting(setting) == Setting::DamagedPayload || Setting(setting) == Setting::UnwritableWorkDir)
+        QCOMPARE(log.filter("Start ").size(), 0); // not a single device command
+}
+
+QTEST_MAIN(TestFaultMatrix)
+#include "tst_faultmatrix.moc"
