@@ -1,25 +1,101 @@
 #!/usr/bin/env bash
-# Sets up a Debian 12 machine, builds everything with the tests in Release mode
-# into build/ and runs every test. Exits non-zero when any test fails.
+# Sets up a Debian 12 machine, builds everything with the tests and runs them.
+# Exits non-zero when any test fails or a test leaves files behind in the
+# system's temporary directory or the home directory.
 #
-#   tools/build-and-test.sh                      the normal build, in build/
-#   tools/build-and-test.sh --sanitize address,undefined   in build-asan/
-#   tools/build-and-test.sh --sanitize thread              in build-tsan/
+#   tools/build-and-test.sh            everything CI runs, one after another:
+#                                        the Release build and every test (build/),
+#                                        every test again under AddressSanitizer and
+#                                        UndefinedBehaviorSanitizer (build-asan/),
+#                                        the workflow and end-to-end tests under
+#                                        ThreadSanitizer (build-tsan/),
+#                                        a short run of every fuzz target (build-fuzz/)
+#   tools/build-and-test.sh --release                       the Release build and its tests only
+#   tools/build-and-test.sh --sanitize address,undefined    that configuration only
+#   tools/build-and-test.sh --sanitize thread               that configuration only (every test)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc)
 
-build="$top/build"
-config=(-DCMAKE_BUILD_TYPE=Release -DVELMORA_SANITIZE=)
-if [ "${1:-}" = "--sanitize" ]; then
-  case "${2:-}" in
-    address,undefined) build="$top/build-asan" ;;
-    thread) build="$top/build-tsan" ;;
-    *) echo "usage: $0 [--sanitize address,undefined|thread]" >&2; exit 2 ;;
+# The tests that exercise threads, the worker and the whole tool end to end:
+# their executables, and the tests that run them.
+threaded_targets="tst_workflow tst_wiring tst_endtoend tst_realdevice tst_faultmatrix"
+threaded_tests='^(tst_workflow|tst_wiring|tst_endtoend|tst_realdevice|tst_faultmatrix_.*)$'
+
+usage() {
+  echo "usage: $0 [--release | --sanitize address,undefined | --sanitize thread]" >&2
+  exit 2
+}
+
+# What the system's temporary directory and the home directory hold: a test
+# must leave nothing there (the X servers' own lock files come and go).
+snapshot() {
+  { ls -A "${TMPDIR:-/tmp}"; find "$HOME" -maxdepth 3 2>/dev/null; } | grep -Ev '^\.X[0-9]+-lock$' | sort
+}
+
+leftovers_before=""
+check_leftovers() {
+  local left
+  left=$(comm -13 <(printf '%s\n' "$leftovers_before") <(snapshot))
+  if [ -n "$left" ]; then
+    echo "Tests left these behind in ${TMPDIR:-/tmp} or $HOME:" >&2
+    printf '%s\n' "$left" | sed 's/^/  /' >&2
+    return 1
+  fi
+}
+
+# configure BUILD_DIR [cmake options...]
+configure() {
+  local dir=$1
+  shift
+  cmake -S "$top" -B "$dir" -DBUILD_TESTING=ON "$@"
+}
+
+run_tests() { # BUILD_DIR [ctest options...]
+  local dir=$1
+  shift
+  ctest --test-dir "$dir" --output-on-failure --parallel "$jobs" --timeout 900 "$@"
+}
+
+release() {
+  configure "$top/build" -DCMAKE_BUILD_TYPE=Release -DVELMORA_SANITIZE=
+  cmake --build "$top/build" --parallel "$jobs"
+  run_tests "$top/build"
+}
+
+# sanitized SANITIZERS [TARGETS TEST_REGEX]: the whole build and every test,
+# or only the targets and the tests named.
+sanitized() {
+  local sanitizers=$1 targets=${2:-} only=${3:-} dir
+  case "$sanitizers" in
+    address,undefined) dir="$top/build-asan" ;;
+    thread) dir="$top/build-tsan" ;;
+    *) usage ;;
   esac
-  config=(-DCMAKE_BUILD_TYPE=RelWithDebInfo "-DVELMORA_SANITIZE=${2/,/;}")
-fi
+  configure "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DVELMORA_SANITIZE=${sanitizers/,/;}"
+  if [ -n "$targets" ]; then
+    # shellcheck disable=SC2086 # one target per word
+    cmake --build "$dir" --parallel "$jobs" --target $targets
+    run_tests "$dir" -R "$only"
+  else
+    cmake --build "$dir" --parallel "$jobs"
+    run_tests "$dir"
+  fi
+}
 
 "$top/tools/setup-debian.sh"
-cmake -S "$top" -B "$build" -DBUILD_TESTING=ON "${config[@]}"
-cmake --build "$build" --parallel "$(nproc)"
-ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --timeout 600
+leftovers_before=$(snapshot)
+case "${1:-}" in
+  "")
+    release
+    # The package test builds a Release package of its own: it is no test of
+    # the sanitized code, so the sanitized builds leave it out.
+    sanitized address,undefined
+    sanitized thread "$threaded_targets" "$threaded_tests"
+    "$top/tools/fuzz.sh" --seconds 5
+    ;;
+  --release) release ;;
+  --sanitize) [ $# -eq 2 ] || usage; sanitized "$2" ;;
+  *) usage ;;
+esac
+check_leftovers
