@@ -6,12 +6,6 @@
 #include <QByteArray>
 #include <QString>
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    silenceQtMessages();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray input(reinterpret_cast<const char *>(data), int(size));

@@ -7,12 +7,6 @@
 
 #include <QByteArray>
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    silenceQtMessages();
-    return 0;
-}
-
 namespace {
 bool sameLine(const DfuProgressLine &a, const DfuProgressLine &b)
 {

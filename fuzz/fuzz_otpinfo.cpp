@@ -4,12 +4,6 @@
 
 #include <QByteArray>
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    silenceQtMessages();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray block(reinterpret_cast<const char *>(data), int(size));

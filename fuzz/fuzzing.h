@@ -1,6 +1,7 @@
 // What every fuzz target shares: quiet logging (the decoders log what they
 // reject, and printing every input would slow the search a hundredfold) and a
-// check that ends the run with a report, whatever the build type.
+// check that ends the run with a report, whatever the build type. Each fuzz
+// target is one source file, which includes this header once.
 #pragma once
 
 #include <QtGlobal>
@@ -8,9 +9,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-inline void silenceQtMessages()
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    return 0;
 }
 
 // An invariant broken by an input: libFuzzer saves the input and stops.

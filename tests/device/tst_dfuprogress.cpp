@@ -140,6 +140,8 @@ void TestDfuProgress::notProgress_data()
     QTest::newRow("percent not a number") << QByteArray("\rUpload\t[==   ] 1x% 12 bytes\n");
     QTest::newRow("unknown phase") << QByteArray("\rVerify\t[==   ]  10%          12 bytes\n");
     QTest::newRow("binary") << QByteArray("\r\0\xff\xfe bytes\n", 10);
+    QTest::newRow("ends like a bar, is none") << QByteArray("\rVerify\t[==   ]  10%          12 bytes");
+    QTest::newRow("a bar in an endless line") << QByteArray(600, 'x') + "Download\t[==   ]  10%  12 bytes\n";
 }
 
 void TestDfuProgress::notProgress()
@@ -147,6 +149,11 @@ void TestDfuProgress::notProgress()
     QFETCH(QByteArray, output);
     DfuProgressParser parser;
     QCOMPARE(parser.feed(output).size(), 0);
+    // Whatever came before, the next bar is read.
+    const QList<DfuProgressLine> next = parser.feed("\rUpload\t[=====     ]  20%        18432 bytes\n");
+    QCOMPARE(next.size(), 1);
+    QCOMPARE(next.first().percent, 20);
+    QCOMPARE(next.first().bytes, qint64(18432));
 }
 
 // A download's bar: the erase first, then the write; 0.9 has one bar for both.

@@ -112,6 +112,13 @@ void TestProductTable::everyModelWithItsArticle_data()
     QTest::newRow("word with a vowel") << "Orbit" << "an Orbit";
     QTest::newRow("number") << "8000" << "an 8000";
     QTest::newRow("other number") << "500" << "a 500";
+    QTest::newRow("eleven") << "11B" << "an 11B";
+    QTest::newRow("eighteen") << "1800" << "an 1800";
+    QTest::newRow("one") << "1X" << "a 1X";
+    QTest::newRow("three letters") << "TRX4" << "a TRX4";
+    QTest::newRow("word with a consonant") << "Delta" << "a Delta";
+    QTest::newRow("lower-case code") << "x2" << "a x2"; // read as a word
+    QTest::newRow("nothing") << "" << "";
 }
 
 void TestProductTable::everyModelWithItsArticle()

@@ -134,6 +134,7 @@ private slots:
     void deviceThatCannotBeUsedIsReportedOnce_data();
     void deviceThatCannotBeUsedIsReportedOnce();
     void severalDevicesAreReportedOnce();
+    void unreadableDeviceReplacedByAnother();
     void stopDuringSlowToolRun();
     void requestsWakeTheWorkerAtOnce();
     void progressFollowsTheTransfers();
@@ -349,6 +350,21 @@ void TestWorkflow::failingOtpReadIsRetriedOnlyAfterTheDeviceWasGone()
     prepare("upgradable");
     QTRY_COMPARE_WITH_TIMEOUT(recorder->states, (QStringList{"B1", "B2"}), 15000);
     QCOMPARE(recorder->worker.count("readingInfo"), 2);
+}
+
+// A device that could not be read, swapped for another without a moment in
+// between: the other one is read at once.
+void TestWorkflow::unreadableDeviceReplacedByAnother()
+{
+    const QString unreadable = bus->stage("otp-read-fails", serialA);
+    const QString other = bus->stage("upgradable", serialB);
+    QVERIFY(!unreadable.isEmpty() && !other.isEmpty());
+    QVERIFY(bus->attach(unreadable));
+    startWorkflow();
+    QTRY_VERIFY_WITH_TIMEOUT(recorder->worker.contains("DeviceError"), 15000);
+    QVERIFY(bus->attach(other));
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->states, (QStringList{"B1", "B2"}), 15000);
+    QCOMPARE(worker->connectedDevice().serial, serialB);
 }
 
 void TestWorkflow::downloadRequestWithoutDeviceIsDropped()
