@@ -20,8 +20,11 @@ fail() { printf 'FAIL: %s\n' "$*" >&2; exit 1; }
 step() { printf '\n== %s\n' "$*"; }
 
 rm -rf "$work"
-mkdir -p "$work/src"
+mkdir -p "$work/src" "$work/scratch"
 work=$(cd "$work" && pwd)
+# The build and lintian keep their scratch files here, not in the system's
+# temporary directory (lintian leaves some behind).
+export TMPDIR="$work/scratch"
 
 step "Copying the source tree"
 # What git would commit (tracked, and new files not ignored): no build folders.
