@@ -429,6 +429,7 @@ void TestDfuCommands::filesEqual()
     QCOMPARE(fileSize(scratch.filePath("a")), first.size());
     QCOMPARE(fileSize(scratch.filePath("missing")), -1);
     QVERIFY(!::filesEqual(scratch.filePath("a"), scratch.filePath("missing")));
+    QVERIFY(!::filesEqual(scratch.filePath("missing"), scratch.filePath("a")));
 }
 
 QTEST_GUILESS_MAIN(TestDfuCommands)

@@ -61,6 +61,8 @@ void TestProductTable::identityText_data()
 
     QTest::newRow("T30") << 0xFFFFFF1Eu << 30 << 30 << "ProductInfo: KEST (30)";
     QTest::newRow("T30 with an extra byte") << 0xFFFF011Eu << 30 << 30 << "ProductInfo: KEST (30) [1e 01 ff ff]";
+    QTest::newRow("T30, second extra byte set") << 0xFF01FF1Eu << 30 << 30 << "ProductInfo: KEST (30) [1e ff 01 ff]";
+    QTest::newRow("T30, third extra byte set") << 0x01FFFF1Eu << 30 << 30 << "ProductInfo: KEST (30) [1e ff ff 01]";
     QTest::newRow("all zero") << 0x00000000u << 0 << 0 << "ProductInfo: invalid (0) [00 00 00 00]";
     QTest::newRow("type 7 always bracketed") << 0xFFFFFF07u << 254 << 7 << "ProductInfo: unknown (254) [07 ff ff ff]";
     QTest::newRow("255 is a row") << 0xFFFFFFFFu << 255 << 255 << "ProductInfo: undefined (255)";
