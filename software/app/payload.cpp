@@ -123,13 +123,8 @@ PayloadState checkPayload(const QString &recordedSums)
         const QString name = entry.captured(2);
         const QString path = tempFilePath(name);
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            qCritical().noquote() << "The unpacked" << name << "cannot be read (" + file.errorString()
-                                      + "): no device command will run";
-            return PayloadState::NotUnpacked;
-        }
         QCryptographicHash hash(QCryptographicHash::Sha256);
-        if (!hash.addData(&file) || file.error() != QFile::NoError) {
+        if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file) || file.error() != QFile::NoError) {
             qCritical().noquote() << "The unpacked" << name << "cannot be read (" + file.errorString()
                                       + "): no device command will run";
             return PayloadState::NotUnpacked;

@@ -9,8 +9,8 @@
 #include "sm_b.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QDebug>
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>

@@ -45,7 +45,7 @@ public slots:
     void enableDownload();
     void disableDownload();
     void toggleDownload();
-    // For good: the tool must not write (its payload is damaged). Neither the
+    // For good: the tool must not write (its payload is damaged or missing). Neither the
     // workflow nor the A key can enable the button afterwards.
     void lockDownload();
     void updateDownloadMode();

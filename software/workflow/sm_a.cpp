@@ -142,8 +142,9 @@ void SM_A::noteUnusable(const DeviceList &list)
         several = list.several;
     }
     if (list.several)
-        qWarning().noquote() << "More than one device in boot mode is attached (serials" << list.serials.join(", ")
-                             << "): none of them is used until all but one are unplugged";
+        qWarning().noquote() << QStringLiteral("More than one device in boot mode is attached (serials %1): none of "
+                                               "them is used until all but one are unplugged")
+                                    .arg(list.serials.join(QStringLiteral(", ")));
     for (const QString &device : devices) {
         if (!before.contains(device))
             qWarning() << "A device in boot mode was found but cannot be opened:" << device
@@ -273,7 +274,7 @@ void SM_A::run()
             emit sig_A6_entered();
             emit sig_FwUploading();
             bool matches;
-            ReadBack outcome;
+            ReadBack outcome = ReadBack::Unreadable;
             {
                 const ToolOutputListener progress = progressReporter();
                 matches = uploadAndVerify(firmwareFilePath, uploadedFwFilePath, lastSerial, &outcome);
