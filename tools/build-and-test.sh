@@ -28,9 +28,11 @@ usage() {
 }
 
 # What the system's temporary directory and the home directory hold: a test
-# must leave nothing there (the X servers' own lock files come and go).
+# must leave nothing there (the X servers' own lock files come and go). This
+# source tree, where the builds go, may itself lie in the home directory.
 snapshot() {
-  { ls -A "${TMPDIR:-/tmp}"; find "$HOME" -maxdepth 3 2>/dev/null; } | grep -Ev '^\.X[0-9]+-lock$' | sort
+  { ls -A "${TMPDIR:-/tmp}"; find "$HOME" -maxdepth 3 -path "$top" -prune -o -print 2>/dev/null; } \
+    | grep -Ev '^\.X[0-9]+-lock$' | sort
 }
 
 leftovers_before=""
