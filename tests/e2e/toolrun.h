@@ -86,10 +86,9 @@ public:
     {
         QProcessEnvironment environment = baseEnvironment();
         environment.insert("DFU_UTIL_SIMULATOR_STATE", path("simulator"));
-        environment.insert("DFU_UTIL_SIMULATOR_ABSENT_SECONDS", "1");
+        if (!launch.environment.contains("DFU_UTIL_SIMULATOR_ABSENT_SECONDS"))
+            environment.insert("DFU_UTIL_SIMULATOR_ABSENT_SECONDS", "1");
         environment.insert("VELMORA_IMAGEGEN", VELMORA_IMAGEGEN);
-        for (auto variable = launch.environment.cbegin(); variable != launch.environment.cend(); ++variable)
-            environment.insert(variable.key(), variable.value());
         QProcess setup;
         setup.setProcessEnvironment(environment);
         setup.start(SIMULATOR_SCRIPT, {"--dfu-util-command", "setup_prepared_config", configuration});
@@ -270,15 +269,15 @@ private:
         environment.insert("XDG_RUNTIME_DIR", path("runtime"));
         environment.insert("QT_QPA_PLATFORM", "xcb");
         QFile::setPermissions(path("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        for (auto variable = launch.environment.cbegin(); variable != launch.environment.cend(); ++variable)
+            environment.insert(variable.key(), variable.value());
         return environment;
     }
 
     void start(const QProcessEnvironment &environment, const QStringList &arguments)
     {
         this->environment = environment;
-        for (auto variable = launch.environment.cbegin(); variable != launch.environment.cend(); ++variable)
-            this->environment.insert(variable.key(), variable.value());
-        process.setProcessEnvironment(this->environment);
+        process.setProcessEnvironment(environment);
         process.start(launch.program, arguments);
     }
 
