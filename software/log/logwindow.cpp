@@ -1,5 +1,6 @@
 #include "logwindow.h"
 
+#include <QScreen>
 #include <QThread>
 
 QPointer<LogWindow> logWindow;
@@ -75,8 +76,28 @@ void LogWindow::toggle_visibility(QMainWindow *mainWindow)
         return;
     }
     dialog->show();
-    const QRect main = mainWindow->geometry();
-    dialog->setGeometry(QRect(QPoint(main.right(), main.top()), dialog->size()));
+    // Its buttons must be reachable: it may be the last window left open.
+    const QScreen *screen = mainWindow->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), dialog->size());
+    dialog->setGeometry(logWindowPlace(mainWindow->geometry(), dialog->size(), available));
+}
+
+QRect logWindowPlace(const QRect &mainWindow, const QSize &size, const QRect &available)
+{
+    const QSize fitted = size.boundedTo(available.size());
+    const int top = qBound(available.top(), mainWindow.top(), available.bottom() - fitted.height() + 1);
+    const int right = mainWindow.right();
+    const int left = mainWindow.left() - fitted.width() + 1;
+    int x;
+    if (right + fitted.width() - 1 <= available.right())
+        x = right;
+    else if (left >= available.left())
+        x = left;
+    else if (available.right() - mainWindow.right() >= mainWindow.left() - available.left())
+        x = available.right() - fitted.width() + 1;
+    else
+        x = available.left();
+    return QRect(QPoint(x, top), fitted);
 }
 
 void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg)

@@ -34,8 +34,8 @@ signals:
 
 public slots:
     void outputMessage(QtMsgType type, const QMessageLogContext &context, const QString &msg);
-    // Hides the dialog, or shows it with its top-left corner at the main
-    // window's top-right corner.
+    // Hides the dialog, or shows it beside the main window, inside the screen
+    // (see logWindowPlace).
     void toggle_visibility(QMainWindow *mainWindow);
 
 private:
@@ -51,6 +51,12 @@ private:
     std::vector<Message> waiting;
     bool routedDirectly = false;
 };
+
+// Where the log dialog of that size goes beside the main window: to its right
+// (its left edge on the main window's last column) where that fits in the
+// screen's available area, else to its left, else on the side with more room
+// as far out as the area allows; always inside the area, and no larger than it.
+QRect logWindowPlace(const QRect &mainWindow, const QSize &size, const QRect &available);
 
 // The message handler installed with "-l": hands each message to logWindow.
 void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg);

@@ -35,6 +35,10 @@ LogWindowDialog::LogWindowDialog(QWidget *parent)
     connect(saveButton, SIGNAL(clicked()), this, SLOT(save()));
     buttons->addWidget(hideButton);
     connect(hideButton, &QPushButton::clicked, [this] { hide(); });
+    // Named for a screen reader, which would otherwise read the whole log as
+    // the name of an untitled window's nameless text.
+    setWindowTitle(tr("Log \u2013 Velmora Firmware Upgrade Tool"));
+    textView->setAccessibleName(tr("Log messages"));
     resize(600, 400);
 }
 

@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <QAccessible>
+
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
@@ -43,6 +45,8 @@ private slots:
     void failedSaveLeavesNothingBehind();
     void clearThenSave();
     void toggleBesideMainWindow();
+    void placeInsideTheScreen_data();
+    void placeInsideTheScreen();
     void escapeAndClose();
     void otherThreadsAfterTheEventLoopWriteDirectly();
 
@@ -215,7 +219,7 @@ void TestLogWindow::clearThenSave()
 void TestLogWindow::toggleBesideMainWindow()
 {
     QMainWindow main;
-    main.setGeometry(40, 60, 665, 517);
+    main.setGeometry(40, 60, 100, 100); // room on its right on the test's 800 by 600 screen
     main.show();
     LogWindowDialog *dialog = logWindow->dialog;
     QVERIFY(!dialog->isVisible());
@@ -223,14 +227,55 @@ void TestLogWindow::toggleBesideMainWindow()
     logWindow->toggle_visibility(&main);
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->geometry().topLeft(), QPoint(main.geometry().right(), main.geometry().top()));
+    QCOMPARE(dialog->windowTitle(), QString("Log \u2013 Velmora Firmware Upgrade Tool"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(dialog->textView)->text(QAccessible::Name), QString("Log messages"));
     QCOMPARE(dialog->size(), QSize(600, 400));
     logWindow->toggle_visibility(&main);
     QVERIFY(!dialog->isVisible());
-    main.move(100, 100);
+    main.move(80, 100);
     logWindow->toggle_visibility(&main);
     QCOMPARE(dialog->geometry().topLeft(), QPoint(main.geometry().right(), main.geometry().top()));
     QTest::mouseClick(dialog->hideButton, Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
+}
+
+// The log window may be the last one left open: its buttons must lie on the
+// screen, wherever the main window is and whatever the screen's size.
+void TestLogWindow::placeInsideTheScreen_data()
+{
+    QTest::addColumn<QRect>("main");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("placed");
+
+    const QSize log(600, 400);
+    QTest::newRow("to the right, where it fits")
+        << QRect(100, 50, 665, 517) << log << QRect(0, 0, 1920, 1080) << QRect(764, 50, 600, 400);
+    QTest::newRow("to the left, where only that fits")
+        << QRect(700, 50, 500, 400) << log << QRect(0, 0, 1280, 1024) << QRect(101, 50, 600, 400);
+    QTest::newRow("a 1280 screen: over the main window's right part, within the screen")
+        << QRect(307, 50, 665, 517) << log << QRect(0, 0, 1280, 1024) << QRect(680, 50, 600, 400);
+    QTest::newRow("more room on the left") << QRect(340, 50, 665, 517) << log << QRect(0, 0, 1280, 1024)
+                                          << QRect(0, 50, 600, 400);
+    QTest::newRow("a main window low on the screen") << QRect(100, 700, 300, 300) << log << QRect(0, 0, 1280, 1024)
+                                                     << QRect(399, 624, 600, 400);
+    QTest::newRow("below a panel at the top") << QRect(100, 10, 300, 300) << log << QRect(0, 30, 1280, 994)
+                                              << QRect(399, 30, 600, 400);
+    QTest::newRow("a second screen to the right") << QRect(1400, 100, 665, 517) << log << QRect(1280, 0, 1920, 1080)
+                                                  << QRect(2064, 100, 600, 400);
+    QTest::newRow("a log larger than the screen") << QRect(0, 0, 665, 517) << QSize(900, 700) << QRect(0, 0, 800, 600)
+                                                  << QRect(0, 0, 800, 600);
+}
+
+void TestLogWindow::placeInsideTheScreen()
+{
+    QFETCH(QRect, main);
+    QFETCH(QSize, size);
+    QFETCH(QRect, available);
+    QFETCH(QRect, placed);
+    const QRect place = logWindowPlace(main, size, available);
+    QCOMPARE(place, placed);
+    QVERIFY(available.contains(place));
 }
 
 void TestLogWindow::escapeAndClose()
