@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     default:
         FUZZ_CHECK(false);
     }
-    for (const QString &description : inaccessibleDevices(output, errors))
+    for (const QString &description : unopenableDevices(errors) + devicesWithUnreadableSerial(output))
         FUZZ_CHECK(!description.isEmpty());
     return 0;
 }

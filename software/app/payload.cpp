@@ -109,6 +109,12 @@ QString recordedPayloadSums()
     return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
 }
 
+QString recordedDfuUtilBanner()
+{
+    QFile file(resourceFolder + QStringLiteral("dfu-util.banner"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
 PayloadState checkPayload(const QString &recordedSums)
 {
     if (!tempDir().isValid()) {

@@ -55,6 +55,7 @@ enum class PayloadState {
     NoWorkingDirectory, // nothing could be unpacked
     NotUnpacked,        // a file is missing or unreadable (a full disk, for instance)
     Damaged,            // a file's bytes differ from what the build recorded
+    CannotRun,          // sound, but dfu-util does not run from there (a folder mounted noexec)
 };
 
 // Compares every file named in the recorded sums with its unpacked copy; logs
@@ -64,6 +65,10 @@ PayloadState checkPayload(const QString &recordedSums);
 
 // The sums the build recorded, from the payload; empty when they are missing.
 QString recordedPayloadSums();
+
+// What the embedded dfu-util printed for -V when the build ran it; empty when
+// missing. The start-up test expects exactly this of the unpacked copy.
+QString recordedDfuUtilBanner();
 
 // Full path of the unpacked dfu-util ("" without a working directory).
 QString toolPath();

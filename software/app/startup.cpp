@@ -10,20 +10,18 @@
 #include "simulator.h"
 #include "sm_a.h"
 #include "sm_b.h"
+#include "terminationsignals.h"
 #include "toolrunner.h"
 #include "wiring.h"
 
 #include <QApplication>
 #include <QDebug>
 #include <QMessageBox>
-#include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <csignal>
 #include <cstdlib>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
@@ -45,23 +43,28 @@ bool loadLayout()
     }
 }
 
-int signalPipe[2] = {-1, -1};
-
-void onTerminationSignal(int)
+const char *signalName(int number)
 {
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
+    switch (number) {
+    case SIGINT: return "INT";
+    case SIGTERM: return "TERM";
+    case SIGHUP: return "HUP";
+    case SIGQUIT: return "QUIT";
+    }
+    return "?";
 }
 
-// Ctrl+C in a terminal or a TERM signal ends the event loop like closing the
-// window does, so the workflow stops and the working directory is removed. A
-// firmware write in progress is finished first: cut short, it would leave the
-// device without working firmware. A second signal ends the tool at once.
-void onTerminationSignalReceived(QApplication &application)
+// Ctrl+C in a terminal, a TERM signal, the terminal closed or Ctrl+\ end the
+// event loop like closing the window does, so the workflow stops and the
+// working directory is removed. A firmware write in progress is finished
+// first: cut short, it would leave the device without working firmware. A
+// second signal ends the tool at once.
+void onTerminationSignal(QApplication &application, int number)
 {
     static bool waitingForWrite = false;
     if (waitingForWrite) {
-        qCritical() << "Second termination signal received: ending now, the firmware write is cut short";
+        qCritical().noquote() << QStringLiteral("Second termination signal received (%1): ending now, the firmware "
+                                                "write is cut short").arg(signalName(number));
         application.quit();
         return;
     }
@@ -70,31 +73,14 @@ void onTerminationSignalReceived(QApplication &application)
         QObject::connect(sm_A, &QThread::finished, &application, &QApplication::quit);
         if (sm_A->requestStopAfterDownload()) {
             waitingForWrite = true;
-            qWarning() << "Termination signal received: the firmware is being written; the tool ends once the "
-                          "write is finished (a second signal ends it at once)";
+            qWarning().noquote() << QStringLiteral("Termination signal received (%1): the firmware is being written; "
+                                                   "the tool ends once the write is finished (a second signal ends "
+                                                   "it at once)").arg(signalName(number));
             return;
         }
     }
-    qInfo() << "Termination signal received";
+    qInfo().noquote() << QStringLiteral("Termination signal received (%1)").arg(signalName(number));
     application.quit();
-}
-
-void quitOnTerminationSignals(QApplication &application)
-{
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
-        return;
-    auto *notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, &application);
-    QObject::connect(notifier, &QSocketNotifier::activated, &application, [&application] {
-        char byte;
-        [[maybe_unused]] const ssize_t read = ::read(signalPipe[1], &byte, 1);
-        onTerminationSignalReceived(application);
-    });
-    struct sigaction action = {};
-    action.sa_handler = onTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
 }
 
 } // namespace
@@ -102,7 +88,7 @@ void quitOnTerminationSignals(QApplication &application)
 bool startUp(QApplication &application)
 {
     parseOptions(application);
-    quitOnTerminationSignals(application);
+    watchTerminationSignals(&application, [&application](int number) { onTerminationSignal(application, number); });
     setDefaultFont();
     logWindow = new LogWindow(nullptr);
     if (useLogWindow)
@@ -124,10 +110,14 @@ bool startUp(QApplication &application)
     markExecutable(toolPath());
     // Before any device command: what would be written, and what the read-back
     // is compared with, must be exactly what the build made.
-    const PayloadState payload = checkPayload(recordedPayloadSums());
-
-    if (payload == PayloadState::Sound)
-        runExecutionTest();
+    PayloadState payload = checkPayload(recordedPayloadSums());
+    // The program every device command runs must run here, and be the one
+    // expected (the simulator stands in for dfu-util 0.9).
+    if (payload == PayloadState::Sound
+        && !runExecutionTest(simulator::use ? simulatorVersionBanner() : recordedDfuUtilBanner())) {
+        qCritical() << "dfu-util does not run as it should (see the line above): no device command will run";
+        payload = PayloadState::CannotRun;
+    }
     const FW_Info &desired = desiredFwInfo();
     qInfo().noquote() << "Desired (embedded)" << desired;
 

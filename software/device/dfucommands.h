@@ -19,27 +19,32 @@ struct DeviceListing {
 };
 
 struct DeviceList {
-    int error = 1; // 0 only when dfu-util succeeded and showed one valid device
+    int error = 1; // 0 only when dfu-util succeeded and showed one valid device, and nothing else of ours
     QStringList serials;
-    QStringList inaccessible; // see inaccessibleDevices
-    bool several = false;     // more than one of our devices: none of them is used
+    QStringList unopenable;       // see unopenableDevices
+    QStringList serialUnreadable; // see devicesWithUnreadableSerial
+    bool several = false;         // more than one of our devices: none of them is used
 };
-
-// The banner dfu-util 0.9 prints for -V (261 characters).
-extern const QString expectedVersionBanner;
 
 DeviceListing parseDeviceList(const QString &output);
 
-// The boot-loader devices a listing found but cannot use, one description each
-// naming the device and the cause. dfu-util 0.11 does not list a device it
-// cannot open (almost always missing permissions) and says so only on standard
-// error; a device whose serial cannot be read is listed with serial "UNKNOWN".
-QStringList inaccessibleDevices(const QString &output, const QString &errorOutput);
+// Our boot loaders that dfu-util found but cannot open (almost always missing
+// permissions), one description each naming the device and the cause.
+// dfu-util 0.11 does not list them; it says so only on standard error.
+QStringList unopenableDevices(const QString &errorOutput);
 
+// Our boot loaders listed with a serial that cannot be read ("UNKNOWN" or
+// empty): dfu-util opened them, but they cannot be told apart or addressed.
+QStringList devicesWithUnreadableSerial(const QString &output);
+
+// Lists the devices. A device of ours that cannot be used (not opened, serial
+// unreadable) beside a usable one makes several devices: the user cannot see
+// which one would be written, so none is.
 DeviceList listDevices();
 
-// Runs dfu-util -V once and logs whether it printed the expected banner.
-bool runExecutionTest();
+// Runs dfu-util -V once and logs whether it printed the expected banner, the
+// one of the program the command table runs.
+bool runExecutionTest(const QString &expectedBanner);
 
 // The transfers below address the one device with that serial, the device the
 // worker identified: dfu-util refuses to touch any other.

@@ -42,6 +42,17 @@ void setupSimulator(bool fastProgress)
     configureSimulatorCommand(SetupPreparedConfig, QStringLiteral("setup_prepared_config"), fastProgress);
 }
 
+QString simulatorVersionBanner()
+{
+    return QStringLiteral("dfu-util 0.9\n"
+                          "\n"
+                          "Copyright 2005-2009 Weston Schmidt, Harald Welte and OpenMoko Inc.\n"
+                          "Copyright 2010-2016 Tormod Volden and Stefan Schmidt\n"
+                          "This program is Free Software and has ABSOLUTELY NO WARRANTY\n"
+                          "Please report bugs to http://sourceforge.net/p/dfu-util/tickets/\n"
+                          "\n");
+}
+
 int setupPreparedConfig(const QString &name)
 {
     const int exitCode = runTool(SetupPreparedConfig, {name}).exitCode;

@@ -17,5 +17,9 @@ void configureSimulatorCommand(ToolCommand command, const QString &subCommand, b
 // Redirects every row.
 void setupSimulator(bool fastProgress);
 
+// What the script prints for "version": the banner of dfu-util 0.9, whose
+// answers it imitates.
+QString simulatorVersionBanner();
+
 // Asks the script to set up a prepared device; returns the exit code.
 int setupPreparedConfig(const QString &name);

@@ -7,6 +7,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <mutex>
+#include <utility>
 #include <unistd.h>
 
 int toolFirstWaitMs = 30000;
@@ -29,10 +32,39 @@ QString decodeOutput(const QByteArray &bytes)
 // The child runs in a process group of its own. Ctrl+C in a terminal signals
 // the whole foreground group: a dfu-util that is writing flash must not die of
 // it. Only the tool decides when a run ends (a stop request kills it).
+// It also ignores SIGPIPE (QProcess has just set it back to the default): if
+// the tool dies, a dfu-util writing its progress into the tool's pipe would
+// otherwise die at its next line, leaving the device half-written.
 class ToolProcess : public QProcess {
 protected:
-    void setupChildProcess() override { ::setpgid(0, 0); }
+    void setupChildProcess() override
+    {
+        ::setpgid(0, 0);
+        ::signal(SIGPIPE, SIG_IGN);
+    }
 };
+
+// A program that cannot be started is said once, not at every poll; a run
+// that starts ends the silence.
+class StartFailures {
+public:
+    // True the first time in a row that this program fails to start.
+    bool firstFor(const QString &program)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return std::exchange(reported, program) != program;
+    }
+    void started()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        reported.clear();
+    }
+
+private:
+    std::mutex mutex;
+    QString reported;
+};
+StartFailures startFailures;
 
 // The base arguments with the device selection right after the vendor filter
 // (at the front without one), then the caller's arguments. "-S" must never come
@@ -96,12 +128,8 @@ ToolResult runTool(ToolCommand command, const QStringList &extraArguments, const
     };
     while (!process.waitForFinished(pollSliceMs)) {
         collect();
-        if (process.state() == QProcess::NotRunning) {
-            // It never started: the wait cannot succeed.
-            if (!slowReported)
-                reportSlow();
-            break;
-        }
+        if (process.state() == QProcess::NotRunning)
+            break; // it never started: the wait cannot succeed, and the child is not slow
         if (ToolCancellation::requested()) {
             qInfo() << "Stop requested: killing" << path << arguments;
             process.kill();
@@ -119,9 +147,13 @@ ToolResult runTool(ToolCommand command, const QStringList &extraArguments, const
     if (process.error() == QProcess::FailedToStart) {
         // QProcess would report a normal exit with code 0 here: a tool that did
         // not even start must never look like a success.
-        qInfo() << "Could not start" << path << ":" << process.errorString();
         result.exitCode = ToolResult::notStarted;
-    } else if (killed || process.exitStatus() != QProcess::NormalExit) {
+        if (startFailures.firstFor(path))
+            qWarning() << "Could not start" << path << arguments << "-" << process.errorString();
+        return result;
+    }
+    startFailures.started();
+    if (killed || process.exitStatus() != QProcess::NormalExit) {
         result.exitCode = -1; // crashed, or ended by us: never a success
     } else {
         result.exitCode = process.exitCode();

@@ -1,5 +1,8 @@
 // Runs the real velmora-upgrade executable and checks what it writes at start.
 
+#include "terminationsignals.h"
+#include "toolrunner.h"
+
 #include <QtTest>
 
 #include <csignal>
@@ -74,6 +77,7 @@ private slots:
     void unknownOptionsFail();
     void unwritableTemporaryLocation();
     void missingTemporaryLocation();
+    void terminationSignalsReachTheEventLoopOnly();
 
 private:
     std::unique_ptr<QTemporaryDir> sandbox;
@@ -107,7 +111,8 @@ void TestStartup::startupLinesInOrder()
         "Extracted  \"dfu-util.exe\"",
         "Changing file permissions to make it executable: \"" + tmpdir + "/upgrade_",
         "Start  \"" + tmpdir + "/upgrade_",
-        "Result of execution test: status was ok and output: \"",
+        // The banner recorded at build time: the dfu-util embedded is the one that runs.
+        "Result of execution test: status was ok and output: \"as expected\"",
         "Reading desired FW_Info from  \"" + tmpdir + "/upgrade_",
         "Desired (embedded) FW info:",
         "  Type: ProductInfo: KEST (30)",
@@ -222,6 +227,37 @@ void TestStartup::missingTemporaryLocation()
     // The fallback directory is removed at exit like any other.
     const QString workDir = QFileInfo(run.lines[permission].section('"', 1, 1)).path();
     QVERIFY(!QFileInfo::exists(workDir));
+}
+
+// Ctrl+C, TERM, a closed terminal and Ctrl+\\ all reach the event loop, in
+// order. The channel they travel by never reaches a child (each dfu-util would
+// hold it), and a flood of signals never blocks the process in its handler.
+void TestStartup::terminationSignalsReachTheEventLoopOnly()
+{
+    QObject context;
+    QList<int> received;
+    QVERIFY(watchTerminationSignals(&context, [&received](int number) { received << number; }));
+    for (const int number : {SIGHUP, SIGQUIT, SIGINT, SIGTERM})
+        ::raise(number);
+    QTRY_COMPARE(received, (QList<int>{SIGHUP, SIGQUIT, SIGINT, SIGTERM}));
+
+    for (int i = 0; i < 20000; ++i) // far more than the channel holds
+        ::raise(SIGTERM);
+    QTRY_VERIFY(received.size() > 4);
+
+    // A write to a pipe whose reader is gone fails instead of ending the tool.
+    struct sigaction pipe = {};
+    sigaction(SIGPIPE, nullptr, &pipe);
+    QVERIFY(pipe.sa_handler == SIG_IGN);
+
+    const QString record = sandbox->filePath("fds");
+    commandTable()[Version] = {FAKE_TOOL, {"--fds-to", record}};
+    QCOMPARE(runTool(Version).exitCode, 0);
+    QFile file(record);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString fds = QString::fromLocal8Bit(file.readAll());
+    QVERIFY2(fds.contains("/dev/null") || fds.contains("pipe:"), qPrintable(fds)); // the record is real
+    QVERIFY2(!fds.contains("socket:"), qPrintable(fds));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

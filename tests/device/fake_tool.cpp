@@ -3,9 +3,12 @@
 //   --out-nul        write "before", a NUL byte and "after" to standard output
 //   --err TEXT       write TEXT to standard error
 //   --err-from FILE  write FILE's content (if any) to standard error
+//   --out-from FILE  write FILE's content (if any) to standard output
 //   --sleep MS       sleep
 //   --args-to FILE   write every argument, each followed by a NUL byte, to FILE
 //   --pgid-to FILE   write "PID PGID" of this process to FILE
+//   --sigpipe-to FILE  write "ignored" or "default", this process's SIGPIPE disposition, to FILE
+//   --fds-to FILE    write what each open file descriptor refers to, one a line, to FILE
 //   --crash          die by a signal
 //   --exit N         exit code at the end (default 0)
 //   --upload-from F  at the end, act like dfu-util -U: copy at most the length of
@@ -20,6 +23,7 @@
 #include <iterator>
 #include <string>
 
+#include <dirent.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -73,10 +77,10 @@ int main(int argc, char *argv[])
         } else if (arg == "--err" && hasValue) {
             writeAll(2, argv[i + 1], std::strlen(argv[i + 1]));
             ++i;
-        } else if (arg == "--err-from" && hasValue) {
+        } else if ((arg == "--err-from" || arg == "--out-from") && hasValue) {
             std::ifstream in(argv[++i], std::ios::binary);
             const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            writeAll(2, text.data(), text.size());
+            writeAll(arg == "--err-from" ? 2 : 1, text.data(), text.size());
         } else if (arg == "--sleep" && hasValue) {
             const long ms = std::atol(argv[++i]);
             timespec delay{ms / 1000, (ms % 1000) * 1000000L};
@@ -88,6 +92,21 @@ int main(int argc, char *argv[])
             ++i;
         } else if (arg == "--pgid-to" && hasValue) {
             std::ofstream(argv[++i]) << getpid() << ' ' << getpgid(0);
+        } else if (arg == "--sigpipe-to" && hasValue) {
+            struct sigaction current = {};
+            sigaction(SIGPIPE, nullptr, &current);
+            std::ofstream(argv[++i]) << (current.sa_handler == SIG_IGN ? "ignored" : "default");
+        } else if (arg == "--fds-to" && hasValue) {
+            std::ofstream file(argv[++i]);
+            if (DIR *fds = opendir("/proc/self/fd")) {
+                while (const dirent *entry = readdir(fds)) {
+                    char target[512] = {};
+                    const std::string link = std::string("/proc/self/fd/") + entry->d_name;
+                    if (entry->d_name[0] != '.' && readlink(link.c_str(), target, sizeof target - 1) > 0)
+                        file << entry->d_name << ' ' << target << '\n';
+                }
+                closedir(fds);
+            }
         } else if (arg == "--crash") {
             std::signal(SIGSEGV, SIG_DFL);
             std::raise(SIGKILL);

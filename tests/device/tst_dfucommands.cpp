@@ -2,6 +2,7 @@
 #include "dfutext.h"
 #include "messagecapture.h"
 #include "payload.h"
+#include "simulator.h"
 #include "toolrunner.h"
 
 #include <QtTest>
@@ -31,9 +32,8 @@ private slots:
     void parseListing_data();
     void parseListing();
     void lineWithoutSerialIsLogged();
-    void inaccessibleDevices_data();
-    void inaccessibleDevices();
-    void listingReportsInaccessibleDevices();
+    void unusableDevices_data();
+    void unusableDevices();
     void listDevices_data();
     void listDevices();
     void executionTest_data();
@@ -90,9 +90,10 @@ void TestDfuCommands::commandRows()
         QCOMPARE(savedTable[command].program, QString("dfu-util"));
         QCOMPARE(savedTable[command].baseArguments, arguments);
     }
-    QCOMPARE(expectedVersionBanner.size(), 261);
-    QCOMPARE(expectedVersionBanner.count('\n'), 7);
-    QCOMPARE(expectedVersionBanner, dfutext::banner());
+    // The simulator answers as dfu-util 0.9 does.
+    QCOMPARE(simulatorVersionBanner().size(), 261);
+    QCOMPARE(simulatorVersionBanner().count('\n'), 7);
+    QCOMPARE(simulatorVersionBanner(), dfutext::banner());
 }
 
 void TestDfuCommands::parseListing_data()
@@ -159,83 +160,97 @@ void TestDfuCommands::lineWithoutSerialIsLogged()
     QCOMPARE(capture.messages().first().type, QtDebugMsg);
 }
 
-void TestDfuCommands::inaccessibleDevices_data()
+void TestDfuCommands::unusableDevices_data()
 {
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("errorOutput");
-    QTest::addColumn<QStringList>("devices");
+    QTest::addColumn<QStringList>("unopenable");
+    QTest::addColumn<QStringList>("serialUnreadable");
 
     const QString denied = "dfu-util: Cannot open DFU device 0483:df11 found on devnum 5 (LIBUSB_ERROR_ACCESS)\n";
-    QTest::newRow("readable device") << dfutext::device(serialA) << "" << QStringList{};
+    QTest::newRow("readable device") << dfutext::device(serialA) << "" << QStringList{} << QStringList{};
     QTest::newRow("access refused (dfu-util 0.11)")
-        << "" << denied << QStringList{"0483:df11 on devnum 5 (LIBUSB_ERROR_ACCESS)"};
+        << "" << denied << QStringList{"0483:df11 on devnum 5 (LIBUSB_ERROR_ACCESS)"} << QStringList{};
     QTest::newRow("two refused") << ""
                                  << denied + "dfu-util: Cannot open DFU device 0483:df11 found on devnum 9 "
                                              "(LIBUSB_ERROR_ACCESS)\n"
                                  << QStringList{"0483:df11 on devnum 5 (LIBUSB_ERROR_ACCESS)",
-                                                "0483:df11 on devnum 9 (LIBUSB_ERROR_ACCESS)"};
+                                                "0483:df11 on devnum 9 (LIBUSB_ERROR_ACCESS)"}
+                                 << QStringList{};
     QTest::newRow("refused beside a readable device")
-        << dfutext::device(serialA, 7) << denied << QStringList{"0483:df11 on devnum 5 (LIBUSB_ERROR_ACCESS)"};
+        << dfutext::device(serialA, 7) << denied << QStringList{"0483:df11 on devnum 5 (LIBUSB_ERROR_ACCESS)"}
+        << QStringList{};
     QTest::newRow("another device refused") << ""
                                             << "dfu-util: Cannot open DFU device 1d50:607f found on devnum 5 "
                                                "(LIBUSB_ERROR_ACCESS)\n"
-                                            << QStringList{};
+                                            << QStringList{} << QStringList{};
     QTest::newRow("serial unreadable, one entry for its four lines")
-        << dfutext::device("UNKNOWN", 6) << "" << QStringList{"0483:df11 on devnum 6 (serial number unreadable)"};
-    QTest::newRow("empty serial") << dfutext::listingLine("", 0, 8) << ""
+        << dfutext::device("UNKNOWN", 6) << "" << QStringList{}
+        << QStringList{"0483:df11 on devnum 6 (serial number unreadable)"};
+    QTest::newRow("empty serial") << dfutext::listingLine("", 0, 8) << "" << QStringList{}
                                   << QStringList{"0483:df11 on devnum 8 (serial number unreadable)"};
     QTest::newRow("serial unreadable, another product")
-        << dfutext::listingLine("UNKNOWN", 0, 8, "1-1", "1d50:607f") << "" << QStringList{};
+        << dfutext::listingLine("UNKNOWN", 0, 8, "1-1", "1d50:607f") << "" << QStringList{} << QStringList{};
 }
 
-void TestDfuCommands::inaccessibleDevices()
+void TestDfuCommands::unusableDevices()
 {
     QFETCH(QString, output);
     QFETCH(QString, errorOutput);
-    QFETCH(QStringList, devices);
-    QCOMPARE(::inaccessibleDevices(output, errorOutput), devices);
-}
-
-void TestDfuCommands::listingReportsInaccessibleDevices()
-{
-    // Standard error is read apart from the listing, whatever its order.
-    commandTable()[List] = {fake,
-                            {"--err", "dfu-util: Cannot open DFU device 0483:df11 found on devnum 12 "
-                                      "(LIBUSB_ERROR_ACCESS)\n",
-                             "--out", dfutext::banner()}};
-    const DeviceList list = ::listDevices();
-    QCOMPARE(list.error, 1); // no device for the workflow
-    QVERIFY(list.serials.isEmpty());
-    QCOMPARE(list.inaccessible, QStringList{"0483:df11 on devnum 12 (LIBUSB_ERROR_ACCESS)"});
+    QFETCH(QStringList, unopenable);
+    QFETCH(QStringList, serialUnreadable);
+    QCOMPARE(unopenableDevices(errorOutput), unopenable);
+    QCOMPARE(devicesWithUnreadableSerial(output), serialUnreadable);
 }
 
 void TestDfuCommands::listDevices_data()
 {
     QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("errorOutput");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<int>("error");
     QTest::addColumn<QStringList>("serials");
+    QTest::addColumn<bool>("several");
 
-    QTest::newRow("one device") << dfutext::banner() + dfutext::device(serialA) << 0 << 0 << QStringList{serialA};
-    QTest::newRow("no device") << dfutext::banner() << 0 << 1 << QStringList{};
-    QTest::newRow("two devices") << dfutext::device(serialA) + dfutext::device(serialB, 6) << 0 << 1
-                                 << QStringList{serialA, serialB};
-    QTest::newRow("three lines") << dfutext::device(serialA).section('\n', 1) << 0 << 1 << QStringList{serialA};
-    QTest::newRow("tool failed with a device listed") << dfutext::device(serialA) << 74 << 1 << QStringList{};
+    const QString denied = "dfu-util: Cannot open DFU device 0483:df11 found on devnum 12 (LIBUSB_ERROR_ACCESS)\n";
+    QTest::newRow("one device") << dfutext::banner() + dfutext::device(serialA) << "" << 0 << 0
+                                << QStringList{serialA} << false;
+    QTest::newRow("no device") << dfutext::banner() << "" << 0 << 1 << QStringList{} << false;
+    QTest::newRow("two devices") << dfutext::device(serialA) + dfutext::device(serialB, 6) << "" << 0 << 1
+                                 << QStringList{serialA, serialB} << true;
+    QTest::newRow("three lines") << dfutext::device(serialA).section('\n', 1) << "" << 0 << 1 << QStringList{serialA}
+                                 << false;
+    QTest::newRow("tool failed with a device listed") << dfutext::device(serialA) << "" << 74 << 1 << QStringList{}
+                                                      << false;
+    // dfu-util lists only the devices it can open: the one the user may be
+    // looking at could be the other one.
+    QTest::newRow("a usable device beside one that cannot be opened")
+        << dfutext::banner() + dfutext::device(serialA) << denied << 0 << 1 << QStringList{serialA} << true;
+    QTest::newRow("one that cannot be opened alone") << dfutext::banner() << denied << 0 << 1 << QStringList{}
+                                                     << false;
+    QTest::newRow("a usable device after one whose serial cannot be read")
+        << dfutext::device("UNKNOWN", 6) + dfutext::device(serialA, 7) << "" << 0 << 1 << QStringList{} << true;
+    QTest::newRow("a usable device before one whose serial cannot be read")
+        << dfutext::device(serialA, 7) + dfutext::device("UNKNOWN", 6) << "" << 0 << 1 << QStringList{serialA} << true;
 }
 
 void TestDfuCommands::listDevices()
 {
     QFETCH(QString, output);
+    QFETCH(QString, errorOutput);
     QFETCH(int, exitCode);
     QFETCH(int, error);
     QFETCH(QStringList, serials);
+    QFETCH(bool, several);
     const QString record = scratch.filePath("list-arguments");
-    commandTable()[List] = {fake, QStringList{"--out", output, "--exit", QString::number(exitCode), "--args-to",
-                                              record} + savedTable[List].baseArguments};
+    commandTable()[List] = {fake, QStringList{"--err", errorOutput, "--out", output, "--exit",
+                                              QString::number(exitCode), "--args-to", record}
+                                      + savedTable[List].baseArguments};
     const DeviceList list = ::listDevices();
     QCOMPARE(list.error, error);
     QCOMPARE(list.serials, serials);
+    QCOMPARE(list.several, several);
+    QCOMPARE(list.unopenable, unopenableDevices(errorOutput));
     QFile file(record);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().endsWith(recorded({"-d", "0483", "-l"})));
@@ -244,6 +259,7 @@ void TestDfuCommands::listDevices()
 void TestDfuCommands::executionTest_data()
 {
     QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<bool>("result");
     QTest::addColumn<QString>("line");
@@ -251,35 +267,41 @@ void TestDfuCommands::executionTest_data()
     const QString banner011 = QString(dfutext::banner())
                                   .replace("0.9", "0.11")
                                   .replace("2010-2016", "2010-2021");
-    QTest::newRow("dfu-util 0.9") << dfutext::banner() << 0 << true
-                                  << "Result of execution test: status was ok and output: \"as expected\"";
-    QTest::newRow("dfu-util 0.11") << banner011 << 0 << false
-                                   << "Result of execution test: status was ok and output: \"dfu-util 0.11\\n\\n"
-                                      "Copyright 2005-2009 Weston Schmidt, Harald Welte and OpenMoko Inc.\\n"
-                                      "Copyright 2010-2021 Tormod Volden and Stefan Schmidt\\n"
-                                      "This program is Free Software and has ABSOLUTELY NO WARRANTY\\n"
-                                      "Please report bugs to http://sourceforge.net/p/dfu-util/tickets/\\n\\n\"";
-    QTest::newRow("right banner, failing exit code") << dfutext::banner() << 1 << false
+    QTest::newRow("the banner expected (0.9)") << dfutext::banner() << dfutext::banner() << 0 << true
+                                              << "Result of execution test: status was ok and output: \"as expected\"";
+    QTest::newRow("the banner expected (0.11)") << banner011 << banner011 << 0 << true
+                                               << "Result of execution test: status was ok and output: \"as expected\"";
+    QTest::newRow("another version's banner") << banner011 << dfutext::banner() << 0 << false
+                                             << "Result of execution test: status was ok and output: \"dfu-util 0.11\\n\\n"
+                                                "Copyright 2005-2009 Weston Schmidt, Harald Welte and OpenMoko Inc.\\n"
+                                                "Copyright 2010-2021 Tormod Volden and Stefan Schmidt\\n"
+                                                "This program is Free Software and has ABSOLUTELY NO WARRANTY\\n"
+                                                "Please report bugs to http://sourceforge.net/p/dfu-util/tickets/\\n\\n\"";
+    QTest::newRow("right banner, failing exit code") << dfutext::banner() << dfutext::banner() << 1 << false
                                                      << "Result of execution test: status was bad and output: "
                                                         "\"as expected\"";
     QTest::newRow("CR LF banner (kept on Linux)")
-        << QString(dfutext::banner()).replace("\n", "\r\n") << 0 << false
+        << QString(dfutext::banner()).replace("\n", "\r\n") << dfutext::banner() << 0 << false
         << "Result of execution test: status was ok and output: \"" + QString(dfutext::banner())
                                                                         .replace("\n", "\\r\\n")
                + "\"";
-    QTest::newRow("nothing printed") << QString() << 0 << false
+    QTest::newRow("nothing printed") << QString() << dfutext::banner() << 0 << false
                                      << "Result of execution test: status was ok and output: \"\"";
+    QTest::newRow("nothing expected (no recorded banner)") << QString() << QString() << 0 << false
+                                                           << "Result of execution test: status was ok and output: "
+                                                              "\"\"";
 }
 
 void TestDfuCommands::executionTest()
 {
     QFETCH(QString, output);
+    QFETCH(QString, expected);
     QFETCH(int, exitCode);
     QFETCH(bool, result);
     QFETCH(QString, line);
     commandTable()[Version] = {fake, {"--out", output, "--exit", QString::number(exitCode)}};
     MessageCapture capture;
-    QCOMPARE(runExecutionTest(), result);
+    QCOMPARE(runExecutionTest(expected), result);
     QCOMPARE(capture.texts().last(), line);
 }
 

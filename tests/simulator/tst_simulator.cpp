@@ -139,7 +139,7 @@ void TestSimulator::commandLines()
 void TestSimulator::answersLikeDfuUtil()
 {
     QCOMPARE(setupPreparedConfig("upgradable"), 0);
-    QVERIFY(runExecutionTest());
+    QVERIFY(runExecutionTest(simulatorVersionBanner()));
 
     const ToolResult list = runTool(List);
     QCOMPARE(list.exitCode, 0);
