@@ -68,7 +68,7 @@ QStringList configurationNames()
 {
     return {"upgradable", "up-to-date", "blank", "blank-otp", "other-product", "unknown-product",
             "firmware-mismatch", "no-device", "two-devices", "invalid-device", "bad-serial", "no-access",
-            "otp-read-fails", "download-fails", "verify-fails", "unplug-during-download",
+            "beside-no-access", "otp-read-fails", "download-fails", "verify-fails", "unplug-during-download",
             "unplug-during-read-back", "leave-status-lost", "unrelated-device"};
 }
 
@@ -152,9 +152,11 @@ bool prepare(const QString &stateDir, const QString &name, const PrepareOptions 
     if (!addDevice(stateDir, identity, contents, error))
         return false;
 
-    if (name == "two-devices") {
+    if (name == "two-devices" || name == "beside-no-access") {
         identity.serial = secondSerial;
         identity.port = 2;
+        // Beside the usable one, one this user may not open: dfu-util does not list it.
+        identity.accessDenied = name == "beside-no-access";
         return addDevice(stateDir, identity, contents, error);
     }
     if (name == "unrelated-device") {

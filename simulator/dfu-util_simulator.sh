@@ -56,8 +56,8 @@ EX_NOINPUT=66
 EX_IOERR=74
 
 prepared_names="upgradable up-to-date blank blank-otp other-product unknown-product firmware-mismatch
-no-device two-devices invalid-device bad-serial no-access otp-read-fails download-fails verify-fails
-unplug-during-download"
+no-device two-devices invalid-device bad-serial no-access beside-no-access otp-read-fails download-fails
+verify-fails unplug-during-download leave-status-lost"
 
 serial_a=${DFU_UTIL_SIMULATOR_SERIAL:-3276356C3236}
 serial_b=206F39A54E42
@@ -93,13 +93,14 @@ device=""   # the configuration this command talks to, resolved once at its star
 
 # Reads the device's device.conf (key=value lines) without executing anything.
 load_config() {
-  conf=([serials]="" [lines]=4 [access]=ok [otp_read]=ok [download]=ok [write]=ok [absent_seconds]=4)
+  conf=([serials]="" [denied]="" [lines]=4 [access]=ok [otp_read]=ok [download]=ok [write]=ok [leave]=ok
+        [absent_seconds]=4)
   device=$(readlink -f "$current" 2>/dev/null) || device=""
   [ -n "$device" ] && [ -f "$device/device.conf" ] || { device=""; return; }
   local key value
   while IFS='=' read -r key value; do
     case "$key" in
-      serials|lines|access|otp_read|download|write|absent_seconds) conf[$key]=$value ;;
+      serials|denied|lines|access|otp_read|download|write|leave|absent_seconds) conf[$key]=$value ;;
     esac
   done < "$device/device.conf"
 }
@@ -149,17 +150,21 @@ present_serials() {
 }
 
 # The serials dfu-util can use: a device it cannot open (no access rights) it
-# does not list, and says so on standard error, as 0.11 does.
+# does not list, and says so on standard error, as 0.11 does. Every device
+# keeps its device number (its place on the bus), as in the listing.
 visible_serials() {
-  local serials devnum=5
-  serials=$(present_serials)
-  if [ "${conf[access]}" = denied ]; then
-    for _ in $serials; do
+  local serials devnum=4 listed shown=""
+  serials=" $(present_serials) "
+  for listed in ${conf[serials]}; do
+    devnum=$(( devnum + 1 ))
+    case "$serials" in *" $listed "*) ;; *) continue ;; esac
+    if [ "${conf[access]}" = denied ] || case " ${conf[denied]} " in *" $listed "*) true ;; *) false ;; esac; then
       printf 'dfu-util: Cannot open DFU device 0483:df11 found on devnum %d (LIBUSB_ERROR_ACCESS)\n' "$devnum" >&2
-      devnum=$(( devnum + 1 ))
-    done
-    return
-  fi
+      continue
+    fi
+    shown+="$listed "
+  done
+  serials=$shown
   # A serial that cannot be read: dfu-util says so once per interface it lists.
   if [ "$serials" = "UNKNOWN " ]; then
     local i
@@ -463,7 +468,14 @@ cmd_download_fw() {
     printf "\\$(printf '%03o' $(( byte ^ 0x10 )))" | dd of="$image" bs=1 seek="$offset" conv=notrunc status=none
   fi
   mv -f "$image" "$device/flash.bin"
-  printf '\nDownload done.\nFile downloaded successfully\nTransitioning to dfuMANIFEST state\n'
+  printf '\nDownload done.\nFile downloaded successfully\n'
+  if [ "$length" = leave ] && [ "${conf[leave]}" = lost ]; then
+    # The device resets before it answers the last status request: the
+    # firmware is written, but dfu-util reports an error.
+    leave_for_a_while
+    fail $EX_IOERR "Error during download get_status"
+  fi
+  printf 'Transitioning to dfuMANIFEST state\n'
   if [ "$length" = leave ]; then
     leave_for_a_while
   fi
@@ -515,7 +527,7 @@ cmd_setup_prepared_config() {
   local otp_blank=(otp --blank --output)
 
   local otp=("${otp_t30[@]}") flash=("${t30_old[@]}")
-  local serials=$serial_a lines=4 access=ok otp_read=ok download=ok write=ok
+  local serials=$serial_a denied="" lines=4 access=ok otp_read=ok download=ok write=ok leave=ok
   case "$name" in
     up-to-date) flash=("${t30_new[@]}") ;;
     blank) otp=("${otp_blank[@]}"); flash=() ;;
@@ -528,6 +540,8 @@ cmd_setup_prepared_config() {
     invalid-device) lines=3 ;;
     bad-serial) serials=UNKNOWN ;;
     no-access) access=denied ;;
+    beside-no-access) serials="$serial_a $serial_b"; denied=$serial_b ;;
+    leave-status-lost) leave=lost ;;
     otp-read-fails) otp_read=fail ;;
     download-fails) download=fail ;;
     verify-fails) write=corrupt ;;
@@ -541,8 +555,9 @@ cmd_setup_prepared_config() {
     : > "$new/flash.bin" # erased: reads as 0xFF
   fi
   {
-    printf 'name=%s\nserials=%s\nlines=%s\naccess=%s\notp_read=%s\ndownload=%s\nwrite=%s\nabsent_seconds=%s\n' \
-      "$name" "$serials" "$lines" "$access" "$otp_read" "$download" "$write" "${DFU_UTIL_SIMULATOR_ABSENT_SECONDS:-4}"
+    printf 'name=%s\nserials=%s\ndenied=%s\nlines=%s\naccess=%s\notp_read=%s\ndownload=%s\nwrite=%s\nleave=%s\n' \
+      "$name" "$serials" "$denied" "$lines" "$access" "$otp_read" "$download" "$write" "$leave"
+    printf 'absent_seconds=%s\n' "${DFU_UTIL_SIMULATOR_ABSENT_SECONDS:-4}"
   } > "$new/device.conf"
   chmod 755 "$new"
 

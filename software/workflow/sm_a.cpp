@@ -4,6 +4,7 @@
 #include "dfuprogress.h"
 
 #include <QDebug>
+#include <QFileInfo>
 
 #include <atomic>
 #include <chrono>
@@ -112,10 +113,10 @@ int SM_A::takeRequest()
     return NoRequest;
 }
 
-QStringList SM_A::inaccessibleDevices() const
+UnusableDevices SM_A::unusableDevices() const
 {
     std::lock_guard<std::mutex> lock(mutex);
-    return inaccessible;
+    return unusable;
 }
 
 bool SM_A::lastReadBackUnreadable() const
@@ -124,35 +125,62 @@ bool SM_A::lastReadBackUnreadable() const
     return readBackUnreadable;
 }
 
-bool SM_A::severalDevices() const
+namespace {
+
+// What lets this user open the boot loader: the tool's udev rule where it is
+// installed, else how to install it.
+QString accessHint()
 {
-    std::lock_guard<std::mutex> lock(mutex);
-    return several;
+    const QString name = QStringLiteral(VELMORA_UDEV_RULE_NAME);
+    for (const QString &rule : {QStringLiteral(VELMORA_UDEV_RULE), "/lib/udev/rules.d/" + name,
+                                "/usr/lib/udev/rules.d/" + name, "/etc/udev/rules.d/" + name}) {
+        if (QFileInfo::exists(rule))
+            return QStringLiteral("The tool's udev rule %1 gives the user at the seat access: unplug the device and "
+                                  "plug it in again.").arg(rule);
+    }
+    const QString source = QStringLiteral(VELMORA_UDEV_RULE_SOURCE);
+    if (QFileInfo::exists(source))
+        return QStringLiteral("The tool's udev rule, which gives the user at the seat access, is not installed: "
+                              "install the tool's package, or run \"sudo cp %1 /lib/udev/rules.d/\", then unplug "
+                              "the device and plug it in again.").arg(source);
+    return QStringLiteral("The tool's udev rule, which gives the user at the seat access, is not installed: install "
+                          "the tool's package again (it installs %1), then unplug the device and plug it in again.")
+        .arg(QStringLiteral(VELMORA_UDEV_RULE));
 }
+
+} // namespace
 
 void SM_A::noteUnusable(const DeviceList &list)
 {
-    const QStringList &devices = list.inaccessible;
-    QStringList before;
+    const UnusableDevices now{list.unopenable, list.serialUnreadable, list.several};
+    UnusableDevices before;
     {
         std::lock_guard<std::mutex> lock(mutex);
-        if (devices == inaccessible && list.several == several)
+        if (now == unusable)
             return;
-        before = std::exchange(inaccessible, devices);
-        several = list.several;
+        before = std::exchange(unusable, now);
     }
-    if (list.several)
-        qWarning().noquote() << QStringLiteral("More than one device in boot mode is attached (serials %1): none of "
-                                               "them is used until all but one are unplugged")
-                                    .arg(list.serials.join(QStringLiteral(", ")));
-    for (const QString &device : devices) {
-        if (!before.contains(device))
-            qWarning() << "A device in boot mode was found but cannot be opened:" << device
-                       << "- this user has no access to it. The tool's udev rule (" VELMORA_UDEV_RULE
-                          ", installed with its package) gives the user at the seat access: install it, then "
-                          "unplug the device and plug it in again.";
+    if (now.several && !before.several) {
+        QStringList devices;
+        for (const QString &serial : list.serials)
+            devices << QStringLiteral("serial ") + serial;
+        devices << now.unopenable << now.serialUnreadable;
+        qWarning().noquote() << QStringLiteral("More than one device in boot mode is attached (%1): none of them is "
+                                               "used until all but one are unplugged")
+                                    .arg(devices.join(QStringLiteral(", ")));
     }
-    emit sig_InaccessibleDevicesChanged();
+    for (const QString &device : now.unopenable) {
+        if (!before.unopenable.contains(device))
+            qWarning().noquote() << QStringLiteral("A device in boot mode was found but cannot be opened: \"%1\" - "
+                                                   "this user has no access to it. %2").arg(device, accessHint());
+    }
+    for (const QString &device : now.serialUnreadable) {
+        if (!before.serialUnreadable.contains(device))
+            qWarning().noquote() << QStringLiteral("A device in boot mode was found but its serial number cannot be "
+                                                   "read: \"%1\" - unplug it and plug it in again; if that persists, "
+                                                   "the device's boot loader is not answering normally.").arg(device);
+    }
+    emit sig_UnusableDevicesChanged();
 }
 
 void SM_A::downloadFinished()
@@ -272,6 +300,8 @@ void SM_A::run()
         }
         case Verify: {
             emit sig_A6_entered();
+            // The result names the device read back: the window shows it only for that device.
+            const quint64 device = connectedDevice().number;
             emit sig_FwUploading();
             bool matches;
             ReadBack outcome = ReadBack::Unreadable;
@@ -285,10 +315,10 @@ void SM_A::run()
             }
             if (matches) {
                 qDebug() << "Uploaded FW matches";
-                emit sig_FwUploadedMatches();
+                emit sig_FwUploadedMatches(device);
             } else {
                 qDebug() << "Uploaded FW does not match";
-                emit sig_FwUploadedDiffers();
+                emit sig_FwUploadedDiffers(device);
             }
             step = Scan;
             break;

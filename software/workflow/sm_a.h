@@ -21,6 +21,20 @@ struct ConnectedDevice {
     QString serial;
 };
 
+// Devices of ours that the latest listing found but cannot use.
+struct UnusableDevices {
+    QStringList unopenable;       // found, but this user may not open them
+    QStringList serialUnreadable; // opened, but their serial cannot be read
+    bool several = false;         // more than one of ours (usable or not): none is used
+
+    bool operator==(const UnusableDevices &other) const
+    {
+        return unopenable == other.unopenable && serialUnreadable == other.serialUnreadable
+               && several == other.several;
+    }
+    bool operator!=(const UnusableDevices &other) const { return !(*this == other); }
+};
+
 class SM_A : public QThread {
     Q_OBJECT
 
@@ -48,11 +62,8 @@ public:
     // user-interface side never reads the worker's own record.
     ConnectedDevice connectedDevice() const;
 
-    // Devices the latest listing found but cannot use (not opened, serial
-    // unreadable), as inaccessibleDevices describes them; taken under the lock.
-    QStringList inaccessibleDevices() const;
-    // The last listing found more than one of our devices, so none is used.
-    bool severalDevices() const;
+    // What the latest listing found but cannot use; taken under the lock.
+    UnusableDevices unusableDevices() const;
     // The last read-back failed or came back short: its "differs" says
     // nothing about the flash.
     bool lastReadBackUnreadable() const;
@@ -79,8 +90,11 @@ signals:
     // The share of a download or read-back done, 0 to 100, as dfu-util reports it.
     void sig_Progress(int percent);
     void sig_FwUploading();
-    void sig_FwUploadedDiffers();
-    void sig_FwUploadedMatches();
+    // The read-back of the device with that number (from connectedDevice())
+    // showed other bytes than the firmware, or could not be made.
+    void sig_FwUploadedDiffers(quint64 device);
+    // The read-back of the device with that number showed exactly the firmware.
+    void sig_FwUploadedMatches(quint64 device);
     void sig_A0_entered();
     void sig_A1_entered();
     void sig_A2_entered();
@@ -89,9 +103,8 @@ signals:
     void sig_A5_entered();
     void sig_A6_entered();
     void sig_A7_entered();
-    // The devices found but not usable have changed (inaccessibleDevices(),
-    // severalDevices()).
-    void sig_InaccessibleDevicesChanged();
+    // What the listing finds but cannot use has changed (unusableDevices()).
+    void sig_UnusableDevicesChanged();
 
 protected:
     void run() override;
@@ -107,7 +120,7 @@ private:
     int takeRequest();
     void downloadFinished();
     void announce(const ConnectedDevice &device);
-    // Warns once of each device found but not usable, and says when the set changes.
+    // Warns once of each device found but not usable, and says when that changes.
     void noteUnusable(const DeviceList &list);
 
     DeviceInfo deviceInfo; // worker thread only
@@ -125,8 +138,7 @@ private:
     bool downloading = false;        // from taking a download request until dfu-util has returned
     bool stopAfterDownload = false;
     ConnectedDevice announced;
-    QStringList inaccessible;
-    bool several = false;
+    UnusableDevices unusable;
     bool readBackUnreadable = false;
 };
 

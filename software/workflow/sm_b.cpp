@@ -34,7 +34,7 @@ SM_B::SM_B(SM_A *device, quint8 desiredType, const QString &desiredRevision)
     setInitialState(B1);
 
     // Out of B1 on a connected device: the first guard that holds decides.
-    const auto guarded = [this](GuardedTransition::Guard guard, QState *target) {
+    const auto guarded = [this](std::function<bool()> guard, QState *target) {
         auto *transition = new GuardedTransition(this->device, &SM_A::sig_DevConn, std::move(guard));
         transition->setTargetState(target);
         B1->addTransition(transition);
@@ -47,8 +47,19 @@ SM_B::SM_B(SM_A *device, quint8 desiredType, const QString &desiredRevision)
     B2->addTransition(this, &SM_B::sig_DoDownload, B3);
     B2->addTransition(device, &SM_A::sig_NoDevConn, B1);
     B3->addTransition(device, &SM_A::sig_NoDevConn, B1);
-    B4->addTransition(device, &SM_A::sig_FwUploadedMatches, B6);
-    B4->addTransition(device, &SM_A::sig_FwUploadedDiffers, B7);
+    // A read-back result counts only for the device this machine shows.
+    const auto forThisDevice = [this](QState *target, auto signal) {
+        auto *transition = new GuardedTransition(this->device, signal, [this](const QVariantList &arguments) {
+            if (!arguments.isEmpty() && arguments.first().toULongLong() == deviceNumber)
+                return true;
+            qInfo() << "SM_B: a read-back result for another device than the one shown is ignored";
+            return false;
+        });
+        transition->setTargetState(target);
+        B4->addTransition(transition);
+    };
+    forThisDevice(B6, &SM_A::sig_FwUploadedMatches);
+    forThisDevice(B7, &SM_A::sig_FwUploadedDiffers);
     // The device to verify is gone: its result will never come, and waiting
     // here would keep the next device from being judged on its own.
     B4->addTransition(device, &SM_A::sig_NoDevConn, B1);
@@ -76,8 +87,10 @@ SM_B::SM_B(SM_A *device, quint8 desiredType, const QString &desiredRevision)
         emit sig_UpgradePossible();
         emit sig_DifferingRevision();
     }, Qt::DirectConnection);
-    connect(B3, &QState::entered, this, [this] { this->device->setRequest(SM_A::DownloadRequest, deviceNumber); },
-            Qt::DirectConnection);
+    connect(B3, &QState::entered, this, [this] {
+        emit sig_Upgrading();
+        this->device->setRequest(SM_A::DownloadRequest, deviceNumber);
+    }, Qt::DirectConnection);
     connect(B4, &QState::entered, this, [this] {
         emit sig_UploadingVerifying();
         this->device->setRequest(SM_A::VerifyRequest, deviceNumber);
@@ -125,6 +138,7 @@ void SM_B::addDebugConnections()
     log(&SM_B::sig_FwDiffers, "FwDiffers");
     log(&SM_B::sig_DeviceConnected, "DeviceConnected");
     log(&SM_B::sig_InvalidProduct, "InvalidProduct");
+    log(&SM_B::sig_Upgrading, "Upgrading");
     for (QState *state : {B1, B2, B3, B4, B6, B7, B8, B9}) {
         const QString text = QStringLiteral("SM_B: entered %1").arg(state->objectName());
         connect(state, &QState::entered, this, [text] { qDebug() << text; });

@@ -45,6 +45,8 @@ signals:
     void sig_FwDiffers();
     void sig_DeviceConnected();
     void sig_InvalidProduct();
+    // B3 entered: the firmware is being written (a click that changes no state emits none).
+    void sig_Upgrading();
 
 public slots:
     void do_download();

@@ -124,7 +124,8 @@ void TestSimulatorParity::sameAnswers_data()
     QTest::addColumn<QString>("configuration");
     for (const char *name : {"upgradable", "up-to-date", "blank", "blank-otp", "other-product", "unknown-product",
                              "firmware-mismatch", "no-device", "two-devices", "invalid-device", "bad-serial",
-                             "no-access", "otp-read-fails", "download-fails", "verify-fails", "unplug-during-download"})
+                             "no-access", "beside-no-access", "otp-read-fails", "download-fails", "verify-fails",
+                             "unplug-during-download", "leave-status-lost"})
         QTest::newRow(name) << QString(name);
 }
 

@@ -48,17 +48,16 @@ public:
             {&SM_A::sig_FwDownloading, "FwDownloading"},
             {&SM_A::sig_FwDownloaded, "FwDownloaded"},
             {&SM_A::sig_FwUploading, "FwUploading"},
-            {&SM_A::sig_FwUploadedMatches, "FwUploadedMatches"},
-            {&SM_A::sig_FwUploadedDiffers, "FwUploadedDiffers"},
             {&SM_A::sig_A7_entered, "A7_entered"},
             {&SM_A::sig_NoDevConn, "NoDevConn"},
             {&SM_A::sig_scanning, "scanning"}};
         for (const auto &[signal, name] : workerSignals)
             connect(&device, signal, this, [this, name = name] { worker << name; });
+        connect(&device, &SM_A::sig_FwUploadedMatches, this, [this] { worker << "FwUploadedMatches"; });
+        connect(&device, &SM_A::sig_FwUploadedDiffers, this, [this] { worker << "FwUploadedDiffers"; });
         connect(&device, &SM_A::sig_DeviceError, this, [this] { worker << "DeviceError"; });
         connect(&device, &SM_A::sig_Progress, this, [this](int percent) { worker << QString("Progress %1").arg(percent); });
-        connect(&device, &SM_A::sig_InaccessibleDevicesChanged, this,
-                [this] { worker << "InaccessibleDevicesChanged"; });
+        connect(&device, &SM_A::sig_UnusableDevicesChanged, this, [this] { worker << "UnusableDevicesChanged"; });
     }
 };
 
@@ -131,8 +130,10 @@ private slots:
     void swapInB4BeforeTheReadBack_data();
     void swapInB4BeforeTheReadBack();
     void swapDuringTheReadBack();
+    void readBackResultIsForItsDeviceOnly();
     void deviceThatCannotBeUsedIsReportedOnce_data();
     void deviceThatCannotBeUsedIsReportedOnce();
+    void severalDevicesAreReportedOnce_data();
     void severalDevicesAreReportedOnce();
     void unreadableDeviceReplacedByAnother();
     void stopDuringSlowToolRun();
@@ -573,18 +574,55 @@ void TestWorkflow::swapDuringTheReadBack()
     QCOMPARE(int(machine->deviceInfo.device_type), 36);
 }
 
+// A read-back result names the device it is about: the machine's verdict
+// never rests on the order in which results and devices reach it. The worker
+// cannot give a stale result by itself, so the test sends one while the real
+// read-back waits.
+void TestWorkflow::readBackResultIsForItsDeviceOnly()
+{
+    prepare("up-to-date");
+    startWorkflow([this](SM_A &device) {
+        gate.install(device, &SM_A::sig_FwUploading);
+        gate.arm();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(gate.held(), 15000);
+    QTRY_COMPARE(recorder->states, (QStringList{"B1", "B4"}));
+    const quint64 shown = machine->deviceNumber;
+    QVERIFY(shown != 0);
+
+    MessageCapture capture;
+    emit worker->sig_FwUploadedMatches(shown + 1);
+    emit worker->sig_FwUploadedDiffers(shown + 1);
+    QTest::qWait(200);
+    QCOMPARE(recorder->states, (QStringList{"B1", "B4"}));
+    QCOMPARE(capture.texts().filter("a read-back result for another device than the one shown is ignored").size(), 2);
+
+    gate.release(); // the real read-back, of the device shown
+    QTRY_COMPARE_WITH_TIMEOUT(recorder->states, (QStringList{"B1", "B4", "B6"}), 15000);
+}
+
 void TestWorkflow::deviceThatCannotBeUsedIsReportedOnce_data()
 {
     QTest::addColumn<QString>("configuration");
     QTest::addColumn<QString>("device");
-    QTest::newRow("access refused") << "no-access" << "0483:df11 on devnum 5 (LIBUSB_ERROR_ACCESS)";
-    QTest::newRow("serial unreadable") << "bad-serial" << "0483:df11 on devnum 5 (serial number unreadable)";
+    QTest::addColumn<QString>("warning");
+    QTest::addColumn<QStringList>("advice");
+    QTest::newRow("access refused") << "no-access" << "0483:df11 on devnum 5 (LIBUSB_ERROR_ACCESS)"
+                                    << "A device in boot mode was found but cannot be opened: "
+                                    << QStringList{VELMORA_UDEV_RULE_NAME, "unplug the device and plug it in again"};
+    // dfu-util opened it: access is not what is wrong.
+    QTest::newRow("serial unreadable") << "bad-serial" << "0483:df11 on devnum 5 (serial number unreadable)"
+                                       << "A device in boot mode was found but its serial number cannot be read: "
+                                       << QStringList{"unplug it and plug it in again",
+                                                      "the device's boot loader is not answering normally"};
 }
 
 void TestWorkflow::deviceThatCannotBeUsedIsReportedOnce()
 {
     QFETCH(QString, configuration);
     QFETCH(QString, device);
+    QFETCH(QString, warning);
+    QFETCH(QStringList, advice);
     const QString locked = bus->stage(configuration, serialA);
     const QString readable = bus->stage("upgradable", serialB);
     QVERIFY(!locked.isEmpty() && !readable.isEmpty());
@@ -593,13 +631,15 @@ void TestWorkflow::deviceThatCannotBeUsedIsReportedOnce()
     startWorkflow();
     QTRY_VERIFY_WITH_TIMEOUT(recorder->worker.count("scanning") >= 8, 15000); // many polls
 
-    const QStringList warnings =
-        capture.texts().filter("A device in boot mode was found but cannot be opened: \"" + device + "\"");
+    const QStringList warnings = capture.texts().filter("A device in boot mode was found but");
     QCOMPARE(warnings.size(), 1);
-    QVERIFY(warnings.first().contains(VELMORA_UDEV_RULE_NAME));
-    QVERIFY(warnings.first().contains("unplug the device and plug it in again"));
-    QCOMPARE(worker->inaccessibleDevices(), QStringList{device});
-    QCOMPARE(recorder->worker.count("InaccessibleDevicesChanged"), 1);
+    QVERIFY2(warnings.first().startsWith(warning + "\"" + device + "\""), qPrintable(warnings.first()));
+    for (const QString &words : advice)
+        QVERIFY2(warnings.first().contains(words), qPrintable(warnings.first()));
+    QVERIFY(!warnings.first().contains("udev") || configuration == "no-access");
+    const UnusableDevices unusable = worker->unusableDevices();
+    QCOMPARE(unusable.unopenable + unusable.serialUnreadable, QStringList{device});
+    QCOMPARE(recorder->worker.count("UnusableDevicesChanged"), 1);
     // Still no device for the workflow: nothing is read from it.
     QCOMPARE(recorder->states, QStringList{"B1"});
     QVERIFY(!recorder->worker.contains("readingInfo"));
@@ -607,32 +647,48 @@ void TestWorkflow::deviceThatCannotBeUsedIsReportedOnce()
 
     QVERIFY(bus->attach(readable)); // the locked device out, a readable one in
     QTRY_COMPARE_WITH_TIMEOUT(recorder->states, (QStringList{"B1", "B2"}), 15000);
-    QCOMPARE(worker->inaccessibleDevices(), QStringList{});
-    QCOMPARE(recorder->worker.count("InaccessibleDevicesChanged"), 2);
-    QCOMPARE(capture.texts().filter("cannot be opened").size(), 1);
+    QVERIFY(worker->unusableDevices() == UnusableDevices());
+    QCOMPARE(recorder->worker.count("UnusableDevicesChanged"), 2);
+    QCOMPARE(capture.texts().filter("A device in boot mode was found but").size(), 1);
 }
 
-// Two of our devices at once: neither is used, and the worker says so once,
-// and no longer when one of them has gone.
+// Two of our devices at once, whether both can be used or not: neither is
+// used, and the worker says so once, naming both, and no longer when one of
+// them has gone.
+void TestWorkflow::severalDevicesAreReportedOnce_data()
+{
+    QTest::addColumn<QString>("configuration");
+    QTest::addColumn<QStringList>("named");
+    QTest::newRow("two usable") << "two-devices" << QStringList{"serial " + serialA, "serial " + serialB};
+    QTest::newRow("a usable one beside one that cannot be opened")
+        << "beside-no-access" << QStringList{"serial " + serialA, "0483:df11 on devnum 6 (LIBUSB_ERROR_ACCESS)"};
+}
+
 void TestWorkflow::severalDevicesAreReportedOnce()
 {
-    const QString both = bus->stage("two-devices", serialA);
+    QFETCH(QString, configuration);
+    QFETCH(QStringList, named);
+    const QString both = bus->stage(configuration, serialA);
     const QString one = bus->stage("upgradable", serialA);
     QVERIFY(!both.isEmpty() && !one.isEmpty());
     QVERIFY(bus->attach(both));
     MessageCapture capture;
     startWorkflow();
     QTRY_VERIFY_WITH_TIMEOUT(recorder->worker.count("scanning") >= 6, 15000);
-    QVERIFY(worker->severalDevices());
-    QCOMPARE(capture.texts().filter("More than one device in boot mode is attached").size(), 1);
-    QCOMPARE(recorder->worker.count("InaccessibleDevicesChanged"), 1);
+    QVERIFY(worker->unusableDevices().several);
+    const QStringList warnings = capture.texts().filter("More than one device in boot mode is attached");
+    QCOMPARE(warnings.size(), 1);
+    for (const QString &device : named)
+        QVERIFY2(warnings.first().contains(device), qPrintable(warnings.first()));
+    QCOMPARE(recorder->worker.count("UnusableDevicesChanged"), 1);
     QCOMPARE(recorder->states, QStringList{"B1"});
+    QVERIFY(!recorder->worker.contains("readingInfo"));
     QCOMPARE(Bus::transfers(both), QStringList{});
 
     QVERIFY(bus->attach(one));
     QTRY_COMPARE_WITH_TIMEOUT(recorder->states, (QStringList{"B1", "B2"}), 15000);
-    QVERIFY(!worker->severalDevices());
-    QCOMPARE(recorder->worker.count("InaccessibleDevicesChanged"), 2);
+    QVERIFY(!worker->unusableDevices().several);
+    QCOMPARE(recorder->worker.count("UnusableDevicesChanged"), 2);
 }
 
 void TestWorkflow::stopDuringSlowToolRun()
