@@ -7,16 +7,18 @@
 #include "progressbar.h"
 #include "sm_a.h"
 #include "sm_b.h"
+#include "statusline.h"
+#include "toolrunner.h"
 
 #include <QApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTemporaryDir>
-#include <QTextDocumentFragment>
 
 #include <utility>
 
@@ -40,16 +42,11 @@ QString statusText(const QString &id)
     return app_state.settings.labelText(id);
 }
 
-// The status line, and what a screen reader and the log make of it: its plain text.
+// The status line; the log gets its words as a screen reader hears them.
 void setStatus(const QString &text)
 {
-    QLabel *label = mainWindow->statusLabel;
-    const QString plain = QTextDocumentFragment::fromHtml(text).toPlainText().trimmed();
-    label->setAccessibleName(plain);
-    if (label->text() == text)
-        return;
-    label->setText(text);
-    qInfo().noquote() << "Status:" << plain;
+    if (mainWindow->statusLabel->setStatus(text))
+        qInfo().noquote() << "Status:" << spokenText(text);
 }
 
 // What became of the last download, for the status line while the device is
@@ -66,9 +63,18 @@ void noteDownloadStarted()
     afterDownload = {AfterDownload::None, sm_B->deviceSerial};
 }
 
-void noteDownloadFailed()
+void noteDownloadFailed(const QString &serial)
 {
-    afterDownload.outcome = AfterDownload::Failed;
+    if (serial == afterDownload.serial)
+        afterDownload.outcome = AfterDownload::Failed;
+}
+
+// A read-back of the device (or a device that turned out to be another
+// product) says what the write came to: from then on the outcome of the write
+// itself is no longer news.
+void forgetDownload()
+{
+    afterDownload = AfterDownload();
 }
 
 void noteDownloaded()
@@ -86,6 +92,18 @@ void showDeviceConnected()
     setStatus(statusText("status_devConn").arg(modelPhrase()));
 }
 
+// A device that can be upgraded: what it runs, and what the button does.
+QString readyText()
+{
+    const QString revision = sm_B->deviceInfo.FW_revision;
+    const QString text = statusText(revision.isEmpty() ? "status_readyRevUnknown" : "status_ready");
+    if (text.isEmpty())
+        return deviceRevisionText();
+    const QString button = mainWindow->installButton->text();
+    return revision.isEmpty() ? text.arg(modelPhrase(), button, app_state.desiredRevision)
+                              : text.arg(modelPhrase(), revision, button, app_state.desiredRevision);
+}
+
 void showDeviceRevision()
 {
     if (afterDownload.outcome == AfterDownload::Failed) {
@@ -97,7 +115,17 @@ void showDeviceRevision()
             return;
         }
     }
-    setStatus(deviceRevisionText());
+    setStatus(sm_B->configuration().contains(sm_B->B2) ? readyText() : deviceRevisionText());
+}
+
+// Another product than the one this tool upgrades: say so, or the disabled
+// button is a riddle.
+void showOtherProduct()
+{
+    forgetDownload();
+    const QString text = statusText("status_otherProduct");
+    if (!text.isEmpty())
+        setStatus(text.arg(modelPhrase(), productModel(app_state.desiredType)));
 }
 
 // The "FW differs" message speaks of one read-back of one device: it goes when
@@ -122,13 +150,11 @@ QString noDeviceText()
         if (!text.isEmpty())
             return text;
     }
-    if (sm_A && sm_A->severalDevices()) {
-        const QString text = statusText("status_severalDevs");
-        if (!text.isEmpty())
-            return text;
-    }
-    if (sm_A && !sm_A->inaccessibleDevices().isEmpty()) {
-        const QString text = statusText("status_noAccess");
+    const UnusableDevices unusable = sm_A ? sm_A->unusableDevices() : UnusableDevices();
+    for (const auto &[shown, id] : {std::pair<bool, const char *>{unusable.several, "status_severalDevs"},
+                                    {!unusable.unopenable.isEmpty(), "status_noAccess"},
+                                    {!unusable.serialUnreadable.isEmpty(), "status_serialUnreadable"}}) {
+        const QString text = shown ? statusText(id) : QString();
         if (!text.isEmpty())
             return text;
     }
@@ -176,7 +202,7 @@ void forgetUnreadableDevice()
         setStatus(noDeviceText());
 }
 
-void showInaccessibleDevices()
+void showUnusableDevices()
 {
     if (sm_B->configuration().contains(sm_B->B1) && afterDownloadText().isEmpty())
         setStatus(noDeviceText());
@@ -185,6 +211,7 @@ void showInaccessibleDevices()
 void showUpgrading()
 {
     closeFwDiffersBox();
+    noteDownloadStarted();
     mainWindow->progressBar->startAutoProgress("Upgrading firmware", 90.0);
 }
 
@@ -195,15 +222,21 @@ void showVerifying()
 
 void showFwMatches()
 {
+    forgetDownload();
     ProgressBar *bar = mainWindow->progressBar;
     bar->stopTimer();
     bar->setValue(bar->maximum());
     bar->setCaption("Done. Disconnect USB cable.");
-    setStatus(deviceRevisionText());
+    // "Done" in words too: the bar's caption alone is not heard as news.
+    const QString done = statusText("status_done");
+    const QString model = productModel(deviceType());
+    setStatus(done.isEmpty() ? deviceRevisionText()
+                             : done.arg(model.isEmpty() ? QStringLiteral("device") : model, sm_B->deviceInfo.FW_revision));
 }
 
 void showFwDiffers()
 {
+    forgetDownload();
     setStatus(deviceRevisionText());
     ProgressBar *bar = mainWindow->progressBar;
     bar->stopTimer();
@@ -249,9 +282,15 @@ bool confirmStopDuringUpgrade()
     box.setDefaultButton(keep);
     box.setEscapeButton(keep);
     box.exec();
-    const bool stopping = box.clickedButton() == stop;
-    qInfo() << (stopping ? "Stop during the upgrade confirmed" : "Stop during the upgrade declined");
-    return stopping;
+    // Closed without an answer, the question went with the tool's event loop
+    // (a termination signal ends it once the write is done): nobody declined.
+    if (box.clickedButton() == stop)
+        qInfo() << "Stop during the upgrade confirmed";
+    else if (box.clickedButton() == keep)
+        qInfo() << "Stop during the upgrade declined";
+    else
+        qInfo() << "The question whether to stop the upgrade was closed without an answer: the tool is ending";
+    return box.clickedButton() == stop;
 }
 
 // After the workflow has stopped. Q and Escape end the tool. A closed main
@@ -285,6 +324,11 @@ void refuseToWrite(PayloadState state)
     QString text;
     if (state == PayloadState::Damaged) {
         text = statusText("status_damaged");
+    } else if (state == PayloadState::CannotRun) {
+        // Where the program every device command runs lies: the working
+        // directory, or the simulator's folder.
+        const QString program = toolProgramPath(commandTable()[Version].program);
+        text = statusText("status_cannotRun").arg(QDir::toNativeSeparators(QFileInfo(program).absolutePath()));
     } else {
         const QString folder = tempDir().isValid() ? tempDir().path() : QDir::tempPath();
         text = statusText("status_cannotUnpack").arg(QDir::toNativeSeparators(folder));
@@ -303,7 +347,6 @@ void wireWorkflow(QApplication &application)
     afterDownload = AfterDownload();
     deviceUnreadable = false;
     MainWindow *window = mainWindow;
-    window->statusLabel->setAccessibleDescription(QStringLiteral("The state of the connected device and what to do next"));
     // 1-3: Q, Escape or closing the window stop the workflow.
     QObject::connect(window, &MainWindow::finished, [] {
         qInstallMessageHandler(nullptr);
@@ -332,12 +375,20 @@ void wireWorkflow(QApplication &application)
     QObject::connect(sm_B, &SM_B::sig_DeviceConnected, showDeviceConnected);
     QObject::connect(sm_B, &SM_B::sig_DifferingRevision, showDeviceRevision);
     QObject::connect(sm_B, &SM_B::sig_UpgradeImpossible, window, showNoDevice);
-    QObject::connect(sm_A, &SM_A::sig_InaccessibleDevicesChanged, window, showInaccessibleDevices);
+    QObject::connect(sm_B, &SM_B::sig_InvalidProduct, showOtherProduct);
+    QObject::connect(sm_A, &SM_A::sig_UnusableDevicesChanged, window, showUnusableDevices);
     QObject::connect(sm_A, &SM_A::sig_DeviceError, window, showDeviceUnreadable);
     QObject::connect(sm_A, &SM_A::sig_NoDevConn, window, forgetUnreadableDevice);
     QObject::connect(window->installButton, &QPushButton::clicked, sm_B, &SM_B::do_download);
-    QObject::connect(sm_B, &SM_B::sig_DoDownload, noteDownloadStarted);
-    QObject::connect(sm_B, &SM_B::sig_DoDownload, showUpgrading);
+    // Only a click that starts a write runs the bar: one that changes nothing
+    // must not make the bar start over.
+    QObject::connect(sm_B, &SM_B::sig_Upgrading, showUpgrading);
+    // While the firmware is written or read back, nothing may start another
+    // write: neither a key on the focused button nor the A key.
+    for (QState *busy : {sm_B->B3, sm_B->B4}) {
+        QObject::connect(busy, &QState::entered, window, [window] { window->holdDownload(true); });
+        QObject::connect(busy, &QState::exited, window, [window] { window->holdDownload(false); });
+    }
     QObject::connect(sm_A, &SM_A::sig_FwDownloadFailed, window, noteDownloadFailed);
     QObject::connect(sm_A, &SM_A::sig_FwDownloaded, window, noteDownloaded);
     QObject::connect(sm_A, &SM_A::sig_Progress, window->progressBar, &ProgressBar::showProgress);

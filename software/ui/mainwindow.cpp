@@ -1,10 +1,12 @@
 #include "mainwindow.h"
 
+#include "accessibility.h"
 #include "circle.h"
 #include "installbutton.h"
 #include "platform.h"
 #include "producttable.h"
 #include "progressbar.h"
+#include "statusline.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -108,7 +110,7 @@ void MainWindow::placeWidgets()
 
 void MainWindow::enableDownload()
 {
-    downloadMode = !downloadLocked;
+    downloadMode = !downloadLocked && !downloadHeld;
     emit downloadModeChanged();
 }
 
@@ -120,7 +122,7 @@ void MainWindow::disableDownload()
 
 void MainWindow::toggleDownload()
 {
-    downloadMode = !downloadMode && !downloadLocked;
+    downloadMode = !downloadMode && !downloadLocked && !downloadHeld;
     emit downloadModeChanged();
 }
 
@@ -128,6 +130,13 @@ void MainWindow::lockDownload()
 {
     downloadLocked = true;
     disableDownload();
+}
+
+void MainWindow::holdDownload(bool held)
+{
+    downloadHeld = held;
+    if (held)
+        disableDownload();
 }
 
 void MainWindow::updateDownloadMode()
@@ -175,6 +184,7 @@ MainWindow *createMainWindow(AppState &state, QWidget *parent, bool simulatorMod
 {
     if (state.settings.labelText(QStringLiteral("status_noDev")).isEmpty())
         qFatal("No message with id '%s' found, aborting", "status_noDev");
+    installAccessibility();
 
     auto *window = new MainWindow(&state.settings, parent);
     auto *button = new InstallButton(window);
@@ -220,17 +230,24 @@ void createLabels(AppState &state, MainWindow *window, bool simulatorMode)
         if (spec.text.isEmpty())
             continue;
 
-        auto *label = new QLabel(spec.text, window);
+        // The status line gets its text once it is one: a screen reader asked
+        // for it before would meet a plain label.
+        QLabel *label = spec.id == "status_noDev" ? new StatusLine(window) : new QLabel(window);
+        label->setText(spec.text);
         if (spec.id == "2")
             label->setText(QString(spec.text).arg(productDisplayName(state.desiredType)));
         else if (spec.id == "4")
             label->setText(QString(spec.text).arg(state.desiredRevision));
+        // Heard, the header must not be taken for the connected device's version.
+        label->setAccessibleName(spec.id == "4"
+                                     ? QStringLiteral("Firmware version this tool installs: %1").arg(state.desiredRevision)
+                                     : spokenText(label->text()));
         if (spec.id == "2" || spec.id == "3")
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         else if (spec.id == "4" || spec.id == "4_hdr")
             label->setAlignment(Qt::AlignRight | Qt::AlignTop);
         if (spec.id == "status_noDev")
-            window->statusLabel = label;
+            window->statusLabel = static_cast<StatusLine *>(label);
         if (!spec.font.isEmpty())
             label->setFont(QFont(spec.font));
         if (spec.size > 0) {

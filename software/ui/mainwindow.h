@@ -13,7 +13,7 @@
 
 class InstallButton;
 class ProgressBar;
-class QLabel;
+class StatusLine;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -27,9 +27,10 @@ public:
 
     GuiSettings *settings;
     QWidget *central;
-    QLabel *statusLabel = nullptr;
+    StatusLine *statusLabel = nullptr;
     bool downloadMode = false;
     bool downloadLocked = false;
+    bool downloadHeld = false;
     double scale = 1.0;
     InstallButton *installButton = nullptr;
     ProgressBar *progressBar = nullptr;
@@ -48,6 +49,9 @@ public slots:
     // For good: the tool must not write (its payload is damaged or missing). Neither the
     // workflow nor the A key can enable the button afterwards.
     void lockDownload();
+    // While the firmware is written or read back: the button is disabled, and
+    // neither the workflow nor the A key can enable it until it is let go.
+    void holdDownload(bool held);
     void updateDownloadMode();
 
 protected:

@@ -10,6 +10,7 @@
 #include "toolrunner.h"
 #include "sm_a.h"
 #include "sm_b.h"
+#include "statusline.h"
 #include "wiring.h"
 
 #include <QtTest>
@@ -17,6 +18,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 
 class TestWiring : public QObject {
     Q_OBJECT
@@ -42,7 +44,8 @@ private slots:
     void ctrlLFromBothWindows();
     void quitStopsTheWorkflow();
     void closingTheWindowStopsTheWorkflow();
-    void deviceThatCannotBeOpenedIsNamed();
+    void unusableDevicesAreNamed_data();
+    void unusableDevicesAreNamed();
     void pauseAfterTheWrite_data();
     void pauseAfterTheWrite();
     void progressReportsMoveTheBar();
@@ -90,20 +93,31 @@ void TestWiring::startShowsNoDevice()
 void TestWiring::deviceConnected_data()
 {
     QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("otherProduct"); // SM_B judges it another product than the tool's
     QTest::addColumn<QString>("shown");
-    QTest::newRow("T30") << 30 << "Connected to a T30.</span>";
-    QTest::newRow("T4") << 36 << "Connected to a T4.</span>";
-    QTest::newRow("spoken with a vowel") << 140 << "Connected to an R20 or R20S.</span>";
-    QTest::newRow("not in the table") << 7 << "Connected to a device.</span>";
+    QTest::newRow("T30") << 30 << false << "Connected to a T30.</span>";
+    QTest::newRow("T4") << 36 << false << "Connected to a T4.</span>";
+    QTest::newRow("spoken with a vowel") << 140 << false << "Connected to an R20 or R20S.</span>";
+    QTest::newRow("not in the table") << 7 << false << "Connected to a device.</span>";
+    QTest::newRow("T4, another product")
+        << 36 << true << "Connected to a T4. This tool upgrades the T30 only: it cannot upgrade this product.</span>";
+    QTest::newRow("not in the table, another product")
+        << 7 << true << "Connected to a device. This tool upgrades the T30 only: it cannot upgrade this product.</span>";
 }
 
 void TestWiring::deviceConnected()
 {
     QFETCH(int, type);
+    QFETCH(bool, otherProduct);
     QFETCH(QString, shown);
     sm_B->deviceInfo.otp.product.type = quint8(type);
     emit sm_B->sig_DeviceConnected();
+    if (otherProduct)
+        emit sm_B->sig_InvalidProduct();
     QVERIFY2(status().endsWith(shown), qPrintable(status()));
+    // What a screen reader says: the same words, on one line.
+    QCOMPARE(QAccessible::queryAccessibleInterface(mainWindow->statusLabel)->text(QAccessible::Name),
+             spokenText(status()));
 }
 
 void TestWiring::deviceRevision_data()
@@ -149,6 +163,7 @@ void TestWiring::payloadProblemLocksTheButton_data()
     QTest::newRow("damaged") << int(PayloadState::Damaged) << "status_damaged";
     QTest::newRow("not unpacked") << int(PayloadState::NotUnpacked) << "status_cannotUnpack";
     QTest::newRow("no working directory") << int(PayloadState::NoWorkingDirectory) << "status_cannotUnpack";
+    QTest::newRow("dfu-util does not run") << int(PayloadState::CannotRun) << "status_cannotRun";
 }
 
 void TestWiring::payloadProblemLocksTheButton()
@@ -156,6 +171,9 @@ void TestWiring::payloadProblemLocksTheButton()
     QFETCH(int, state);
     QFETCH(QString, id);
     emit sm_B->sig_UpgradePossible();
+    // The folder named is where dfu-util was to run: the working directory.
+    setToolDirectory(tempDir().path());
+    const auto reset = qScopeGuard([] { setToolDirectory(QString()); });
     MessageCapture capture;
     refuseToWrite(PayloadState(state));
     QVERIFY(!mainWindow->installButton->isEnabled());
@@ -182,6 +200,8 @@ void TestWiring::unreadableDeviceIsNamedUntilItGoes()
     QCOMPARE(status(), text("status_noDev"));
 }
 
+// The bar runs for a write that starts, not for every click: a click that
+// changes no state (here in B1) must not start it over.
 void TestWiring::clickStartsTheUpgradeRun()
 {
     mainWindow->enableDownload();
@@ -191,12 +211,16 @@ void TestWiring::clickStartsTheUpgradeRun()
     QCOMPARE(capture.texts().first(), QString("Install clicked"));
     QCOMPARE(doDownload.count(), 1); // also in B1, where it changes no state
     ProgressBar *bar = mainWindow->progressBar;
+    QVERIFY(bar->isHidden());
+    QVERIFY(!bar->isRunning());
+    QTest::qWait(100);
+    QVERIFY(sm_B->configuration().contains(sm_B->B1));
+
+    emit sm_B->sig_Upgrading(); // B3
     QVERIFY(!bar->isHidden());
     QVERIFY(bar->isRunning());
     QCOMPARE(bar->format(), QString("Upgrading firmware"));
     QCOMPARE(bar->runDuration(), 90000);
-    QTest::qWait(100);
-    QVERIFY(sm_B->configuration().contains(sm_B->B1));
 }
 
 void TestWiring::verifyingRun()
@@ -218,7 +242,10 @@ void TestWiring::firmwareMatches()
     QVERIFY(!bar->isHidden());
     QCOMPARE(bar->value(), bar->maximum());
     QCOMPARE(bar->format(), QString("Done. Disconnect USB cable."));
-    QVERIFY(status().endsWith("Connected to a T30 with firmware version C3</span>"));
+    // "Done" in words too, not only in the bar.
+    QVERIFY2(status().endsWith("Done: the T30 has firmware version C3, read back and checked. Disconnect the USB "
+                               "cable.</span>"),
+             qPrintable(status()));
 }
 
 void TestWiring::firmwareDiffers()
@@ -247,7 +274,7 @@ void TestWiring::firmwareDiffersMessageGoesWithItsDevice_data()
 {
     QTest::addColumn<QString>("then");
     QTest::newRow("the device is gone") << "UpgradeImpossible";
-    QTest::newRow("the firmware is written again") << "DoDownload";
+    QTest::newRow("the firmware is written again") << "Upgrading";
 }
 
 void TestWiring::firmwareDiffersMessageGoesWithItsDevice()
@@ -262,7 +289,7 @@ void TestWiring::firmwareDiffersMessageGoesWithItsDevice()
     if (then == "UpgradeImpossible")
         emit sm_B->sig_UpgradeImpossible();
     else
-        emit sm_B->sig_DoDownload();
+        emit sm_B->sig_Upgrading();
     // Left open, it would speak of a read-back that no longer concerns what is shown.
     QTRY_VERIFY(box.isNull() || !box->isVisible());
 }
@@ -274,7 +301,8 @@ void TestWiring::ctrlLFromBothWindows()
     QApplication::setActiveWindow(mainWindow);
     QTest::keyClick(mainWindow, Qt::Key_L, Qt::ControlModifier);
     QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->geometry().topLeft(), QPoint(mainWindow->geometry().right(), mainWindow->geometry().top()));
+    QVERIFY(mainWindow->screen()->availableGeometry().contains(dialog->geometry()));
+    QCOMPARE(dialog->geometry().top(), mainWindow->geometry().top());
     QApplication::setActiveWindow(dialog);
     QTest::keyClick(dialog, Qt::Key_L, Qt::ControlModifier);
     QVERIFY(!dialog->isVisible());
@@ -313,26 +341,49 @@ void TestWiring::closingTheWindowStopsTheWorkflow()
     logWindow->dialog->hide();
 }
 
-void TestWiring::deviceThatCannotBeOpenedIsNamed()
+// A listing that shows devices the tool cannot use: the status line says what
+// is wrong with them, not "no device", until they are gone.
+void TestWiring::unusableDevicesAreNamed_data()
 {
-    // A dfu-util whose listing shows no device, and says on standard error
-    // what the test writes into a file.
+    QTest::addColumn<QByteArray>("listing");
+    QTest::addColumn<QByteArray>("errors");
+    QTest::addColumn<QString>("id");
+
+    const QByteArray denied = "dfu-util: Cannot open DFU device 0483:df11 found on devnum 5 (LIBUSB_ERROR_ACCESS)\n";
+    QByteArray usable, unknown;
+    for (int alt = 3; alt >= 0; --alt) {
+        const QByteArray line = "Found DFU: [0483:df11] ver=2200, devnum=7, cfg=1, intf=0, path=\"1-2\", alt="
+                                + QByteArray::number(alt) + ", name=\"@Internal Flash\", serial=\"SERIAL\"\n";
+        usable += QByteArray(line).replace("SERIAL", "3276356C3236");
+        unknown += QByteArray(line).replace("SERIAL", "UNKNOWN");
+    }
+    QTest::newRow("cannot be opened") << QByteArray() << denied << "status_noAccess";
+    QTest::newRow("serial unreadable") << unknown << QByteArray() << "status_serialUnreadable";
+    QTest::newRow("a usable device beside one that cannot be opened") << usable << denied << "status_severalDevs";
+}
+
+void TestWiring::unusableDevicesAreNamed()
+{
+    QFETCH(QByteArray, listing);
+    QFETCH(QByteArray, errors);
+    QFETCH(QString, id);
+    // A dfu-util whose listing says what the test writes into two files.
     QTemporaryDir scratch;
-    const QString said = scratch.filePath("stderr");
-    auto say = [&said](const QByteArray &text) {
-        QFile file(said);
-        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
+    const QString out = scratch.filePath("stdout"), err = scratch.filePath("stderr");
+    auto say = [&](const QByteArray &listed, const QByteArray &said) {
+        QFile o(out), e(err);
+        return o.open(QIODevice::WriteOnly | QIODevice::Truncate) && o.write(listed) == listed.size()
+               && e.open(QIODevice::WriteOnly | QIODevice::Truncate) && e.write(said) == said.size();
     };
-    QVERIFY(say("dfu-util: Cannot open DFU device 0483:df11 found on devnum 5 (LIBUSB_ERROR_ACCESS)\n"));
+    QVERIFY(say(listing, errors));
     const std::map<ToolCommand, ToolCommandEntry> saved = commandTable();
-    commandTable()[List] = {FAKE_TOOL, {"--err-from", said}};
+    commandTable()[List] = {FAKE_TOOL, {"--out-from", out, "--err-from", err}};
     sm_A->idleScanDelayMs = 20;
     sm_A->start();
 
-    QTRY_COMPARE(status(), text("status_noAccess"));
-    QVERIFY(status().contains("A device was found but cannot be opened: unplug it and plug it in again."));
+    QTRY_COMPARE(status(), text(qPrintable(id)));
     QVERIFY(!mainWindow->installButton->isEnabled());
-    QVERIFY(say("")); // unplugged
+    QVERIFY(say("", "")); // unplugged
     QTRY_COMPARE(status(), text("status_noDev"));
 
     sm_A->requestStop();
@@ -344,19 +395,24 @@ void TestWiring::deviceThatCannotBeOpenedIsNamed()
 // its check, and when it shows again with its old firmware.
 void TestWiring::pauseAfterTheWrite_data()
 {
-    QTest::addColumn<bool>("failed");
-    QTest::addColumn<QString>("backSerial"); // the device read next
-    QTest::addColumn<QString>("whileAway");  // id of the text while no device is there
-    QTest::addColumn<QString>("whenBack");   // id, or "revision" for the usual revision text
+    QTest::addColumn<QString>("failedSerial"); // the device a failed write is reported for; empty: none failed
+    QTest::addColumn<QString>("backSerial");   // the device read next
+    QTest::addColumn<QString>("whileAway");    // id of the text while no device is there
+    QTest::addColumn<QString>("whenBack");     // id, "revision" for the usual revision text, "verified" for a read-back
 
-    QTest::newRow("written, device back") << false << "A" << "status_written" << "revision";
-    QTest::newRow("failed, device still there") << true << "A" << "status_writeError" << "status_writeFailed";
-    QTest::newRow("failed, another device") << true << "B" << "status_writeError" << "revision";
+    QTest::newRow("written, device back") << "" << "A" << "status_written" << "revision";
+    QTest::newRow("failed, device still there") << "A" << "A" << "status_writeError" << "status_writeFailed";
+    QTest::newRow("failed, another device") << "A" << "B" << "status_writeError" << "revision";
+    // Most devices reset before answering the last question: dfu-util reports
+    // an error, the device comes back with the new firmware and is verified.
+    QTest::newRow("failed, device back and verified") << "A" << "A" << "status_writeError" << "verified";
+    QTest::newRow("failure of another device than the one written") << "B" << "A" << "status_written"
+                                                                   << "revision";
 }
 
 void TestWiring::pauseAfterTheWrite()
 {
-    QFETCH(bool, failed);
+    QFETCH(QString, failedSerial);
     QFETCH(QString, backSerial);
     QFETCH(QString, whileAway);
     QFETCH(QString, whenBack);
@@ -364,9 +420,9 @@ void TestWiring::pauseAfterTheWrite()
     sm_B->deviceInfo.otp.product.type = 30;
     sm_B->deviceInfo.FW_revision = "C2";
     sm_B->deviceSerial = "A";
-    emit sm_B->sig_DoDownload();
-    if (failed)
-        emit sm_A->sig_FwDownloadFailed("A");
+    emit sm_B->sig_Upgrading();
+    if (!failedSerial.isEmpty())
+        emit sm_A->sig_FwDownloadFailed(failedSerial);
     emit sm_A->sig_FwDownloaded();
     emit sm_B->sig_UpgradeImpossible(); // B1: the device is read afresh
     QCOMPARE(status(), text(qPrintable(whileAway)));
@@ -374,11 +430,18 @@ void TestWiring::pauseAfterTheWrite()
 
     sm_B->deviceSerial = backSerial;
     emit sm_B->sig_DeviceConnected();
-    emit sm_B->sig_DifferingRevision();
-    if (whenBack == "revision")
-        QCOMPARE(status(), deviceRevisionText());
-    else
-        QCOMPARE(status(), text(qPrintable(whenBack)).arg(mainWindow->installButton->text()));
+    if (whenBack == "verified") {
+        sm_B->deviceInfo.FW_revision = "C3";
+        emit sm_B->sig_UploadingVerifying();
+        emit sm_B->sig_FwMatches();
+        QVERIFY(status().contains("Done: the T30 has firmware version C3"));
+    } else {
+        emit sm_B->sig_DifferingRevision();
+        if (whenBack == "revision")
+            QCOMPARE(status(), deviceRevisionText());
+        else
+            QCOMPARE(status(), text(qPrintable(whenBack)).arg(mainWindow->installButton->text()));
+    }
 
     // Once told, it is over: the next time no device is there, the usual text.
     emit sm_B->sig_UpgradeImpossible();
@@ -387,7 +450,7 @@ void TestWiring::pauseAfterTheWrite()
 
 void TestWiring::progressReportsMoveTheBar()
 {
-    emit sm_B->sig_DoDownload();
+    emit sm_B->sig_Upgrading();
     ProgressBar *bar = mainWindow->progressBar;
     QCOMPARE(bar->value(), 0);
     emit sm_A->sig_Progress(40);
@@ -432,7 +495,7 @@ void TestWiring::screenReaderNamesFollowTheWindow()
     auto description = [](QWidget *widget) {
         return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
     };
-    QLabel *label = mainWindow->statusLabel;
+    StatusLine *label = mainWindow->statusLabel;
     QCOMPARE(name(label), QString("The USB cable must have a 'Micro B' plug and a 'Type A' plug."));
     QVERIFY(!description(label).isEmpty());
 
@@ -450,7 +513,7 @@ void TestWiring::screenReaderNamesFollowTheWindow()
     QVERIFY(description(button) != unavailable);
 
     ProgressBar *bar = mainWindow->progressBar;
-    emit sm_B->sig_DoDownload();
+    emit sm_B->sig_Upgrading();
     QCOMPARE(name(bar), QString("Upgrading firmware"));
     emit sm_A->sig_Progress(40);
     QCOMPARE(description(bar), QString("40 % done"));

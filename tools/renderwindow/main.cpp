@@ -6,10 +6,12 @@
 //   QT_QPA_PLATFORM=offscreen QT_FONT_DPI=120 velmora-render-window --output DIR [--simulator]
 
 #include "fwinfo.h"
+#include "installbutton.h"
 #include "logwindow.h"
 #include "mainwindow.h"
 #include "producttable.h"
 #include "progressbar.h"
+#include "statusline.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -35,9 +37,15 @@ QImage besideEachOther(QWidget *window, QWidget *log)
     return image;
 }
 
-QString deviceText(const QString &id, const QString &revision)
+QString readyText()
 {
-    return app_state.settings.labelText(id).arg(productModel(30), revision);
+    return app_state.settings.labelText("status_ready")
+        .arg("a " + productModel(30), "C2", mainWindow->installButton->text(), app_state.desiredRevision);
+}
+
+QString doneText()
+{
+    return app_state.settings.labelText("status_done").arg(productModel(30), app_state.desiredRevision);
 }
 
 } // namespace
@@ -77,7 +85,7 @@ int main(int argc, char *argv[])
         {"no-device", [] {}},
         {"device-connected",
          [] {
-             mainWindow->statusLabel->setText(deviceText("status_devRev", "C2"));
+             mainWindow->statusLabel->setStatus(readyText());
              mainWindow->enableDownload();
          }},
         {"upgrading-40",
@@ -90,7 +98,7 @@ int main(int argc, char *argv[])
          [bar] {
              bar->setValue(bar->maximum());
              bar->setFormat("Done. Disconnect USB cable.");
-             mainWindow->statusLabel->setText(deviceText("status_devRev", "C3"));
+             mainWindow->statusLabel->setStatus(doneText());
          }},
     };
     bool written = true;
