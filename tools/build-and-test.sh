@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine, builds everything with the tests and runs them.
-# Exits non-zero when any test fails or a test leaves files behind in the
-# system's temporary directory or the home directory.
+# Exits non-zero when any test fails or a test leaves files behind (see
+# check_leftovers).
 #
 #   tools/build-and-test.sh            everything CI runs, one after another:
 #                                        the Release build and every test (build/),
@@ -27,20 +27,25 @@ usage() {
   exit 2
 }
 
-# What the system's temporary directory and the home directory hold: a test
-# must leave nothing there (the X servers' own lock files come and go). This
-# source tree, where the builds go, may itself lie in the home directory.
-snapshot() {
+# The tests run with a temporary and a home directory of their own, which
+# must be empty afterwards: whatever is left there, a test left. The system's
+# temporary directory and the real home directory are checked too, but only
+# for what our programs make (their names): on a workstation other programs
+# (a desktop, a browser, another build) make files there all the time.
+scratch="$top/build-scratch"
+ours='upgrade_|velmora|dfu-util|uploaded_|firmware\.(bin|dfu)|logfile'
+ours_in_shared_places() {
   { ls -A "${TMPDIR:-/tmp}"; find "$HOME" -maxdepth 3 -path "$top" -prune -o -print 2>/dev/null; } \
-    | grep -Ev '^\.X[0-9]+-lock$' | sort
+    | grep -E "$ours" | sort
 }
 
 leftovers_before=""
 check_leftovers() {
   local left
-  left=$(comm -13 <(printf '%s\n' "$leftovers_before") <(snapshot))
+  left=$( (comm -13 <(printf '%s\n' "$leftovers_before") <(ours_in_shared_places)
+           find "$scratch/tmp" "$scratch/home" -mindepth 1 -maxdepth 3 2>/dev/null) | sed '/^$/d')
   if [ -n "$left" ]; then
-    echo "Tests left these behind in ${TMPDIR:-/tmp} or $HOME:" >&2
+    echo "Tests left these behind:" >&2
     printf '%s\n' "$left" | sed 's/^/  /' >&2
     return 1
   fi
@@ -56,7 +61,9 @@ configure() {
 run_tests() { # BUILD_DIR [ctest options...]
   local dir=$1
   shift
-  ctest --test-dir "$dir" --output-on-failure --parallel "$jobs" --timeout 900 "$@"
+  mkdir -p "$scratch/tmp" "$scratch/home"
+  TMPDIR="$scratch/tmp" HOME="$scratch/home" \
+    ctest --test-dir "$dir" --output-on-failure --parallel "$jobs" --timeout 900 "$@"
 }
 
 release() {
@@ -86,7 +93,8 @@ sanitized() {
 }
 
 "$top/tools/setup-debian.sh"
-leftovers_before=$(snapshot)
+rm -rf "$scratch"
+leftovers_before=$(ours_in_shared_places)
 case "${1:-}" in
   "")
     release

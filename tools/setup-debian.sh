@@ -10,6 +10,7 @@ packages=(
   libusb-1.0-0-dev          # libusb.h: the emulated USB bus that dfu-util runs against in the tests
   fonts-freefont-otf         # FreeSans, the window font
   xvfb xauth xdotool libx11-dev  # end-to-end tests and the headless demo on a virtual display
+  python3-pyatspi at-spi2-core dbus-daemon  # the end-to-end test of what a screen reader gets (AT-SPI)
   build-essential debhelper dpkg-dev git lintian  # the Debian package, built and checked by the install test
   appstream desktop-file-utils  # validating its AppStream metainfo and desktop entry
   clang libclang-rt-14-dev llvm-14  # fuzzing: clang, libFuzzer and the sanitizers' runtimes, symbolized reports

@@ -67,6 +67,9 @@ struct Launch {
     // directory before the tool starts (the simulator and the emulated bus
     // read the same file "fault").
     QString fault;
+    // A command the tool is started through, its program first; the tool's
+    // path and arguments follow it.
+    QStringList wrapper;
 };
 
 // Writes the fault file into a state directory; false when it cannot.
@@ -278,7 +281,10 @@ private:
     {
         this->environment = environment;
         process.setProcessEnvironment(environment);
-        process.start(launch.program, arguments);
+        if (launch.wrapper.isEmpty())
+            process.start(launch.program, arguments);
+        else
+            process.start(launch.wrapper.first(), launch.wrapper.mid(1) + QStringList{launch.program} + arguments);
     }
 
     QByteArray buffer;

@@ -15,10 +15,24 @@ const QString unrelated = "0000A1B2C3D4";
 const QString offered = "SM_B: entered B2: Conn. to (DFU-SE) dev. with diff. FW rev.";
 
 enum class Backend { Simulator, Emulated };
-enum class Setting { Normal, UnwritableWorkDir, DamagedPayload };
+enum class Setting { Normal, UnwritableWorkDir, DamagedPayload, NoExecWorkDir };
+// What the user does once the row's first lines have been reported.
+enum class Action {
+    None,
+    Unplug,         // pulls the cable (after "Done")
+    HangUp,         // closes the tool's terminal during the write: HUP to its process group
+    Kill,           // kills the tool during the write (kill -9)
+    KeysOnTheSlot,  // Space, Return and A on the focused window during the write
+};
 
 // A directory nobody can create anything in, root included.
 const QString unwritable = "/proc";
+
+// The tool in a mount namespace of its own, its temporary directory a file
+// system that allows no program to run (noexec): it unpacks, but dfu-util
+// cannot start. Needs the right to make mounts.
+const QStringList noExecWrapper{"unshare", "-m", "sh", "-c",
+                                "mount -t tmpfs -o noexec tmpfs \"$TMPDIR\" && exec \"$@\"", "sh"};
 
 struct Outcome {
     bool done = false;      // the run ends in "Done" (the flash holds the image)
@@ -50,12 +64,16 @@ void TestFaultMatrix::faultEndsInTheTruth_data()
     QTest::addColumn<bool>("done");
     QTest::addColumn<QStringList>("truth");
     QTest::addColumn<QString>("box"); // the title of the message that ends the run, if any
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QStringList>("then"); // log lines that must follow the action, in this order
 
     const QString differs = "SM_B: entered B7: FW in dev. differs";
     const QString matches = "SM_B: entered B6: FW in dev. matches";
     const QString writeError = "Status: Writing ended with an error.";
     const QString writeFailed = "Status: Writing the firmware failed.";
     const QString unreadable = "Status: A device was found but could not be read";
+    const QString noDevice = "Status: The USB cable must have";
+    const QString waitsForTheWrite = "the tool ends once the write is finished";
 
     struct Row {
         const char *name;
@@ -65,6 +83,8 @@ void TestFaultMatrix::faultEndsInTheTruth_data()
         bool click;
         bool done;
         QStringList truth;
+        Action action = Action::None;
+        QStringList then = {};
     };
     const QList<Row> rows{
         {"dfu-util crashes in the write", "upgradable", "crash download", Setting::Normal, true, false,
@@ -99,6 +119,21 @@ void TestFaultMatrix::faultEndsInTheTruth_data()
          {"The read-back failed (exit code 74)", differs}},
         {"the payload is damaged", "upgradable", "", Setting::DamagedPayload, false, false,
          {"The tool is damaged: firmware.bin has SHA-256", "Status: This copy of the tool is damaged"}},
+        // The commonest real path: dfu-util reports an error for a write that
+        // worked. Once verified, the write's error is no news any more.
+        {"the device resets before the last status, is verified and unplugged", "leave-status-lost", "",
+         Setting::Normal, true, true, {"Error during download get_status", writeError, "Status: Done:", matches},
+         Action::Unplug, {noDevice}},
+        {"dfu-util cannot be started (a noexec working directory)", "upgradable", "", Setting::NoExecWorkDir, false,
+         false, {"Could not start", "Status: The tool cannot run dfu-util from "}},
+        {"a usable device beside one that cannot be opened", "beside-no-access", "", Setting::Normal, false, false,
+         {"More than one device in boot mode is attached", "Status: More than one device is connected in boot mode"}},
+        {"keys on the install button during the write", "upgradable", "", Setting::Normal, true, true, {},
+         Action::KeysOnTheSlot, {matches}},
+        {"the terminal is closed during the write", "upgradable", "", Setting::Normal, true, false, {},
+         Action::HangUp, {"Termination signal received (HUP): the firmware is being written", waitsForTheWrite,
+                          "SM_A: /sig_FwDownloaded", "app.exec() returns:  0"}},
+        {"the tool is killed during the write", "upgradable", "", Setting::Normal, true, false, {}, Action::Kill, {}},
     };
     // The test command runs the two halves side by side (VELMORA_MATRIX_BACKEND).
     const QString only = qEnvironmentVariable("VELMORA_MATRIX_BACKEND");
@@ -110,13 +145,16 @@ void TestFaultMatrix::faultEndsInTheTruth_data()
             // listing, so the simulator does not model one.
             if (backend == Backend::Simulator && row.configuration == "unrelated-device")
                 continue;
+            // In simulator mode the script runs, not the unpacked dfu-util.
+            if (backend == Backend::Simulator && row.setting == Setting::NoExecWorkDir)
+                continue;
             // After a read-back: what it showed, a difference or no reading at all.
             QString box;
             if (row.truth.contains(differs) && !row.done)
                 box = row.fault.endsWith("readback") ? "Firmware not confirmed" : "FW differs";
             QTest::addRow("%s (%s)", row.name, qPrintable(backendName(backend)))
                 << int(backend) << row.configuration << row.fault << int(row.setting) << row.click << row.done
-                << row.truth << box;
+                << row.truth << box << int(row.action) << row.then;
         }
     }
 }
@@ -131,6 +169,8 @@ void TestFaultMatrix::faultEndsInTheTruth()
     QFETCH(bool, done);
     QFETCH(QStringList, truth);
     QFETCH(QString, box);
+    QFETCH(int, action);
+    QFETCH(QStringList, then);
 
     Launch launch;
     launch.fault = fault;
@@ -138,15 +178,24 @@ void TestFaultMatrix::faultEndsInTheTruth()
         launch.environment.insert("TMPDIR", unwritable);
     if (Setting(setting) == Setting::DamagedPayload)
         launch.program = VELMORA_DAMAGED_EXECUTABLE;
+    if (Setting(setting) == Setting::NoExecWorkDir) {
+        if (QProcess::execute("unshare", {"-m", "true"}) != 0)
+            QSKIP("making a mount needs root (or CAP_SYS_ADMIN)");
+        launch.wrapper = noExecWrapper;
+    }
 
     // Devices come back a few seconds after they leave, as a user restarting
     // them in boot mode would bring them back: long enough for the tool to
-    // notice that they were gone.
+    // notice that they were gone. What happens during a write needs a write
+    // that lasts: a real device's time (the simulator always keeps it).
     const bool simulated = Backend(backend) == Backend::Simulator;
+    const bool duringTheWrite = Action(action) == Action::HangUp || Action(action) == Action::Kill
+                                || Action(action) == Action::KeysOnTheSlot;
+    const QStringList timing = duringTheWrite ? QStringList{"--return-after", "3"}
+                                              : QStringList{"--fast", "--return-after", "3"};
     launch.environment.insert("DFU_UTIL_SIMULATOR_ABSENT_SECONDS", "3");
     std::unique_ptr<ToolRun> made(simulated ? new ToolRun(configuration, {"-s", "-l"}, launch)
-                                            : new ToolRun(Emulated{configuration, {"--fast", "--return-after", "3"}},
-                                                          {"-l"}, launch));
+                                            : new ToolRun(Emulated{configuration, timing}, {"-l"}, launch));
     ToolRun &run = *made;
     const QString name = "matrix-" + QString(QTest::currentDataTag()).replace(QRegularExpression("[^A-Za-z0-9]+"), "-");
     // The tool's whole log beside the screenshot, for every row.
@@ -158,6 +207,13 @@ void TestFaultMatrix::faultEndsInTheTruth()
     });
     QVERIFY(run.prepared);
     const QString stateDir = simulated ? run.path("simulator") : run.emulated.stateDir();
+    // The simulated device's own folder, still there when it is unplugged.
+    const QString simulatedDevice = QFileInfo(stateDir + "/current").canonicalFilePath();
+    const QByteArray firmware = embeddedFirmware();
+    auto flash = [&] {
+        return simulated ? Bus::flash(simulatedDevice).left(firmware.size())
+                         : run.emulated.flash().left(firmware.size());
+    };
 
     int from = 0;
     if (click) {
@@ -176,6 +232,37 @@ void TestFaultMatrix::faultEndsInTheTruth()
     }
     if (!box.isEmpty())
         QVERIFY2(!run.waitForWindow(box, 10000).isEmpty(), qPrintable("no message \"" + box + "\""));
+
+    if (duringTheWrite) {
+        from = run.waitFor("SM_A: /sig_FwDownloading", 30000, from);
+        QVERIFY(from >= 0);
+        QTest::qWait(1500); // in the middle of the write
+    }
+    switch (Action(action)) {
+    case Action::None:
+        break;
+    case Action::Unplug:
+        if (simulated)
+            run.bus().detach();
+        else
+            QVERIFY(run.emulated.unplug());
+        break;
+    case Action::HangUp:
+        run.signal(SIGHUP, true); // the terminal's whole job
+        break;
+    case Action::Kill:
+        run.signal(SIGKILL);
+        break;
+    case Action::KeysOnTheSlot:
+        for (const char *key : {"space", "Return", "a", "space"})
+            run.key(run.mainWindow(), key);
+        break;
+    }
+    for (const QString &line : then) {
+        const int at = run.waitFor(line, 90000, from);
+        QVERIFY2(at >= 0, qPrintable("never reported after the action: " + line));
+        from = at;
+    }
     if (!click && !truth.contains(offered)) {
         // Several more polls: whatever the tool is going to do, it has done.
         QTest::qWait(3000);
@@ -187,16 +274,27 @@ void TestFaultMatrix::faultEndsInTheTruth()
     if (!fault.isEmpty())
         QVERIFY2(QFileInfo::exists(stateDir + "/fault.done"), "the fault never struck");
 
-    // 1. It still runs and answers.
-    QCOMPARE(run.process.state(), QProcess::Running);
+    // 1. It still runs and answers; ended by its terminal or killed, a write
+    // it started still runs to its end.
+    if (Action(action) == Action::HangUp) {
+        QVERIFY(run.finished(60000));
+        QCOMPARE(run.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run.process.exitCode(), 0);
+        QCOMPARE(run.find("Stop requested: killing"), -1);
+    } else if (Action(action) == Action::Kill) {
+        QVERIFY(run.finished(10000));
+        QTRY_COMPARE_WITH_TIMEOUT(flash(), firmware, 60000);
+    } else {
+        QCOMPARE(run.process.state(), QProcess::Running);
+    }
+    if (Action(action) == Action::HangUp || Action(action) == Action::Kill)
+        QCOMPARE(flash(), firmware);
 
     // 2. "Done" only for the embedded image.
-    const QByteArray firmware = embeddedFirmware();
-    const QByteArray flash = simulated ? run.flashStart(firmware.size()) : run.emulated.flash().left(firmware.size());
     const bool reachedDone = run.find("SM_B: entered B6") >= 0;
     QCOMPARE(reachedDone, done);
     if (reachedDone)
-        QCOMPARE(flash, firmware);
+        QCOMPARE(flash(), firmware);
 
     // 3. A download only after a click, at most one per click; nothing written
     // without one, and another vendor's device never touched.
@@ -209,8 +307,10 @@ void TestFaultMatrix::faultEndsInTheTruth()
             QVERIFY2(downloads <= clicks, qPrintable("a download without a click: " + line));
         }
     }
+    // One click, and nothing else presses the button while it writes.
+    QCOMPARE(clicks, click ? 1 : 0);
     if (simulated) {
-        const int written = Bus::transfers(stateDir + "/current").filter("download_FW").size();
+        const int written = Bus::transfers(simulatedDevice).filter("download_FW").size();
         QVERIFY(written <= downloads);
     } else {
         for (const QString &device : QDir(stateDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
@@ -223,6 +323,12 @@ void TestFaultMatrix::faultEndsInTheTruth()
     }
     if (Setting(setting) == Setting::DamagedPayload || Setting(setting) == Setting::UnwritableWorkDir)
         QCOMPARE(log.filter("Start ").size(), 0); // not a single device command
+    if (Setting(setting) == Setting::NoExecWorkDir) {
+        // The test of dfu-util, and nothing after it; said once, and not as a slow child.
+        QCOMPARE(log.filter("Start ").size(), 1);
+        QCOMPARE(run.count("Could not start"), 1);
+        QCOMPARE(run.find("did not finish in time"), -1);
+    }
 }
 
 QTEST_MAIN(TestFaultMatrix)
