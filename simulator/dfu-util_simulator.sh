@@ -39,7 +39,9 @@
 # the same file.
 # $DFU_UTIL_SIMULATOR_ABSENT_SECONDS (default 4) is how long the device stays
 # away after leaving boot mode before it is back, as if the user had restarted
-# it in boot mode. $DFU_UTIL_SIMULATOR_SERIAL (default 3276356C3236) is the
+# it in boot mode. $DFU_UTIL_SIMULATOR_FAST=1 makes every command on the device
+# immediate, as --fast-progress does. Both are read when a configuration is
+# prepared. $DFU_UTIL_SIMULATOR_SERIAL (default 3276356C3236) is the
 # serial of the device prepared (the first one of two-devices).
 
 set -u
@@ -94,13 +96,13 @@ device=""   # the configuration this command talks to, resolved once at its star
 # Reads the device's device.conf (key=value lines) without executing anything.
 load_config() {
   conf=([serials]="" [denied]="" [lines]=4 [access]=ok [otp_read]=ok [download]=ok [write]=ok [leave]=ok
-        [absent_seconds]=4)
+        [absent_seconds]=4 [fast]=0)
   device=$(readlink -f "$current" 2>/dev/null) || device=""
   [ -n "$device" ] && [ -f "$device/device.conf" ] || { device=""; return; }
   local key value
   while IFS='=' read -r key value; do
     case "$key" in
-      serials|denied|lines|access|otp_read|download|write|leave|absent_seconds) conf[$key]=$value ;;
+      serials|denied|lines|access|otp_read|download|write|leave|absent_seconds|fast) conf[$key]=$value ;;
     esac
   done < "$device/device.conf"
 }
@@ -557,7 +559,7 @@ cmd_setup_prepared_config() {
   {
     printf 'name=%s\nserials=%s\ndenied=%s\nlines=%s\naccess=%s\notp_read=%s\ndownload=%s\nwrite=%s\nleave=%s\n' \
       "$name" "$serials" "$denied" "$lines" "$access" "$otp_read" "$download" "$write" "$leave"
-    printf 'absent_seconds=%s\n' "${DFU_UTIL_SIMULATOR_ABSENT_SECONDS:-4}"
+    printf 'absent_seconds=%s\nfast=%s\n' "${DFU_UTIL_SIMULATOR_ABSENT_SECONDS:-4}" "${DFU_UTIL_SIMULATOR_FAST:-0}"
   } > "$new/device.conf"
   chmod 755 "$new"
 
@@ -592,6 +594,7 @@ if [ "$sub" != version ] && [ ! -e "$state_dir" ]; then
   ( cmd_setup_prepared_config upgradable ) > /dev/null 2>&1
 fi
 load_config
+[ "${conf[fast]}" = 1 ] && fast=1
 take_fault
 case "$sub" in
   version) cmd_version ;;

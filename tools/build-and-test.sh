@@ -36,7 +36,7 @@ scratch="$top/build-scratch"
 ours='upgrade_|velmora|dfu-util|uploaded_|firmware\.(bin|dfu)|logfile'
 ours_in_shared_places() {
   { ls -A "${TMPDIR:-/tmp}"; find "$HOME" -maxdepth 3 -path "$top" -prune -o -print 2>/dev/null; } \
-    | grep -E "$ours" | sort
+    | { grep -E "$ours" || true; } | sort
 }
 
 leftovers_before=""

@@ -11,6 +11,7 @@ packages=(
   fonts-freefont-otf         # FreeSans, the window font
   xvfb xauth xdotool libx11-dev  # end-to-end tests and the headless demo on a virtual display
   python3-pyatspi at-spi2-core dbus-daemon  # the end-to-end test of what a screen reader gets (AT-SPI)
+  procps                    # ps and pgrep: the end-to-end tests end what the tool started
   build-essential debhelper dpkg-dev git lintian  # the Debian package, built and checked by the install test
   appstream desktop-file-utils  # validating its AppStream metainfo and desktop entry
   clang libclang-rt-14-dev llvm-14  # fuzzing: clang, libFuzzer and the sanitizers' runtimes, symbolized reports

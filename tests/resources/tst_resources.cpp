@@ -57,7 +57,7 @@ void TestResources::allFilesPresent_data()
 {
     QTest::addColumn<QString>("name");
     for (const char *name : {"dfu-util.exe", "firmware.dfu", "firmware.bin", "VelmoraSans-Regular.otf",
-                             "VelmoraSans-Bold.otf", "background.jpg", "settings_GUI.json"})
+                             "VelmoraSans-Bold.otf", "background.jpg", "settings_GUI.json", "dfu-util.banner"})
         QTest::newRow(name) << QString(name);
 }
 
@@ -73,6 +73,12 @@ void TestResources::dfuUtilIsTheConfiguredProgram()
     QFile program(DFU_UTIL_EXECUTABLE);
     QVERIFY(program.open(QIODevice::ReadOnly));
     QVERIFY(resource("dfu-util.exe") == program.readAll());
+    // What the start-up test expects of it: what it prints for -V.
+    QProcess version;
+    version.start(DFU_UTIL_EXECUTABLE, {"-V"});
+    QVERIFY(version.waitForFinished(30000));
+    QCOMPARE(resource("dfu-util.banner"), version.readAllStandardOutput());
+    QVERIFY(resource("dfu-util.banner").startsWith("dfu-util "));
 }
 
 void TestResources::firmwareImageIsAnStm32Application()
@@ -205,7 +211,9 @@ void TestResources::layoutFileContent()
     QCOMPARE(ids, (QStringList{"2", "4", "5", "7a", "7b", "9", "8b2", "status_noDev", "status_devConn",
                                "status_devRev", "status_devRevUnknown", "status_noAccess", "status_readError", "status_severalDevs",
                                "status_written", "status_writeError", "status_writeFailed", "status_damaged",
-                               "status_cannotUnpack", "app_name", "sim_mode", "debug_mode"}));
+                               "status_cannotUnpack", "status_ready", "status_readyRevUnknown", "status_done",
+                               "status_otherProduct", "status_serialUnreadable", "status_cannotRun", "app_name",
+                               "sim_mode", "debug_mode"}));
     for (const QJsonValue label : labels) {
         const QJsonObject object = label.toObject();
         QVERIFY(!object.contains("size") && !object.contains("font") && !object.contains("white"));
