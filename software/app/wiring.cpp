@@ -43,9 +43,9 @@ QString statusText(const QString &id)
 }
 
 // The status line; the log gets its words as a screen reader hears them.
-void setStatus(const QString &text)
+void setStatus(const QString &text, bool announce = true)
 {
-    if (mainWindow->statusLabel->setStatus(text))
+    if (mainWindow->statusLabel->setStatus(text, announce))
         qInfo().noquote() << "Status:" << spokenText(text);
 }
 
@@ -213,6 +213,14 @@ void showUpgrading()
     closeFwDiffersBox();
     noteDownloadStarted();
     mainWindow->progressBar->startAutoProgress("Upgrading firmware", 90.0);
+    const QString text = statusText("status_writing");
+    if (text.isEmpty())
+        return;
+    const QString model = productModel(deviceType());
+    // The button that started it loses the focus to the status line, whose new
+    // words a screen reader then reads: announced as well, they would be heard twice.
+    setStatus(text.arg(app_state.desiredRevision, model.isEmpty() ? QStringLiteral("device") : model),
+              !mainWindow->installButton->hasFocus());
 }
 
 void showVerifying()
@@ -325,10 +333,13 @@ void refuseToWrite(PayloadState state)
     if (state == PayloadState::Damaged) {
         text = statusText("status_damaged");
     } else if (state == PayloadState::CannotRun) {
-        // Where the program every device command runs lies: the working
-        // directory, or the simulator's folder.
-        const QString program = toolProgramPath(commandTable()[Version].program);
-        text = statusText("status_cannotRun").arg(QDir::toNativeSeparators(QFileInfo(program).absolutePath()));
+        // The folder to change: the temporary-files location the working
+        // directory was made in (its own name is new at every start), or the
+        // simulator's folder.
+        const QString folder = toolDirectory().isEmpty()
+                                   ? QFileInfo(commandTable()[Version].program).absolutePath()
+                                   : QFileInfo(toolDirectory()).absolutePath();
+        text = statusText("status_cannotRun").arg(QDir::toNativeSeparators(folder));
     } else {
         const QString folder = tempDir().isValid() ? tempDir().path() : QDir::tempPath();
         text = statusText("status_cannotUnpack").arg(QDir::toNativeSeparators(folder));

@@ -19,7 +19,7 @@ StatusLine::StatusLine(QWidget *parent) : QLabel(parent), announcer(new StatusAn
     setAccessibleDescription(QStringLiteral("The state of the connected device and what to do next"));
 }
 
-bool StatusLine::setStatus(const QString &text)
+bool StatusLine::setStatus(const QString &text, bool announce)
 {
     const QString words = spokenText(text);
     setAccessibleName(words);
@@ -27,7 +27,8 @@ bool StatusLine::setStatus(const QString &text)
         return false;
     setText(text);
     // Even with the focus here: a screen reader does not speak a label's new name.
-    announcer->announce(words);
+    if (announce)
+        announcer->announce(words);
     return true;
 }
 

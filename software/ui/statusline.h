@@ -24,9 +24,9 @@ class StatusLine : public QLabel {
 public:
     explicit StatusLine(QWidget *parent);
 
-    // Shows the text (rich or plain) and tells a screen reader. False when the
-    // line already showed it.
-    bool setStatus(const QString &text);
+    // Shows the text (rich or plain) and, with announce, tells a screen reader.
+    // False when the line already showed it.
+    bool setStatus(const QString &text, bool announce = true);
 
     StatusAnnouncer *const announcer;
 };

@@ -125,7 +125,7 @@ void TestFaultMatrix::faultEndsInTheTruth_data()
          Setting::Normal, true, true, {"Error during download get_status", writeError, "Status: Done:", matches},
          Action::Unplug, {noDevice}},
         {"dfu-util cannot be started (a noexec working directory)", "upgradable", "", Setting::NoExecWorkDir, false,
-         false, {"Could not start", "Status: The tool cannot run dfu-util from "}},
+         false, {"Could not start", "Status: The tool cannot run dfu-util in "}},
         {"a usable device beside one that cannot be opened", "beside-no-access", "", Setting::Normal, false, false,
          {"More than one device in boot mode is attached", "Status: More than one device is connected in boot mode"}},
         {"keys on the install button during the write", "upgradable", "", Setting::Normal, true, true, {},

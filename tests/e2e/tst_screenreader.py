@@ -176,6 +176,8 @@ key("space")
 check(wait_until(lambda: child("progress bar", "Upgrading firmware") is not None, 15),
       "the bar takes the button's place")
 check(wait_until(lambda: "focused" in states(status_line()), 10), "the focus moves to the status line")
+writing = "Writing firmware version C3 to the T30. Keep the cable connected until this line says Done."
+check(status_line().name == writing, "which says what is going on: " + writing)
 check(any(t.startswith("object:state-changed:focused") and d and role == "label" for t, role, _, d in events[before:]),
       "a screen reader is told of the new focus")
 check(button() is None, "the covered button is not offered during the write")

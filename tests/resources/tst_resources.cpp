@@ -211,7 +211,7 @@ void TestResources::layoutFileContent()
     QCOMPARE(ids, (QStringList{"2", "4", "5", "7a", "7b", "9", "8b2", "status_noDev", "status_devConn",
                                "status_devRev", "status_devRevUnknown", "status_noAccess", "status_readError", "status_severalDevs",
                                "status_written", "status_writeError", "status_writeFailed", "status_damaged",
-                               "status_cannotUnpack", "status_ready", "status_readyRevUnknown", "status_done",
+                               "status_cannotUnpack", "status_ready", "status_readyRevUnknown", "status_writing", "status_done",
                                "status_otherProduct", "status_serialUnreadable", "status_cannotRun", "app_name",
                                "sim_mode", "debug_mode"}));
     for (const QJsonValue label : labels) {

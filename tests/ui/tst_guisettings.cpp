@@ -24,7 +24,7 @@ void TestGuiSettings::shippedFile()
 {
     const GuiSettings settings = GuiSettings::fromFile(":resources/settings_GUI.json");
     QVERIFY(settings.valid);
-    QCOMPARE(settings.labels.size(), 28);
+    QCOMPARE(settings.labels.size(), 29);
     QCOMPARE(settings.circles.size(), 2);
     for (const LabelSpec &label : settings.labels) {
         QCOMPARE(label.size, -1);
@@ -34,7 +34,7 @@ void TestGuiSettings::shippedFile()
     for (const char *id : {"2", "4", "status_noDev", "status_devConn", "status_devRev", "status_devRevUnknown",
                            "status_noAccess", "status_readError", "status_severalDevs", "status_written", "status_writeError",
                            "status_writeFailed", "status_damaged", "status_cannotUnpack", "status_ready",
-                           "status_readyRevUnknown", "status_done", "status_otherProduct", "status_serialUnreadable",
+                           "status_readyRevUnknown", "status_writing", "status_done", "status_otherProduct", "status_serialUnreadable",
                            "status_cannotRun"})
         QVERIFY2(settings.labelText(id).contains("\r\n"), id); // raw CR LF kept
     QCOMPARE(settings.labelText("status_devConn"),
@@ -66,7 +66,7 @@ void TestGuiSettings::shippedTextForms()
 
     const QString text = guiSettingsText(settings);
     QVERIFY(text.startsWith("GUI settings:\n\tCircle 'On button'"));
-    QCOMPARE(text.count('\t'), 30); // a line per circle and label
+    QCOMPARE(text.count('\t'), 31); // a line per circle and label
     QVERIFY(text.endsWith("'Debug mode'\n"));
     MessageCapture capture;
     qInfo() << settings.circles[1];

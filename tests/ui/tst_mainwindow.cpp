@@ -57,6 +57,7 @@ private slots:
     void downloadStaysDisabled_data();
     void downloadStaysDisabled();
     void readingOrder();
+    void statusTextsFitTheWindow();
     void unpositionedLabelStaysAtTheCorner();
     void missingStatusTextIsFatal();
 
@@ -302,6 +303,31 @@ void TestMainWindow::readingOrder()
     QCOMPARE(offered(), texts + QStringList{"Upgrading firmware"});
     window->progressBar->hide();
     QCOMPARE(offered(), texts + QStringList{"4. Click here to start upgrade"});
+}
+
+// Every text the status line can show, filled in as it is typically shown,
+// ends inside the window: a cut sentence loses what to do.
+void TestMainWindow::statusTextsFitTheWindow()
+{
+    auto window = build(state);
+    const QStringList fills{"an R20 or R20S", "C2", "4. Click here to start upgrade", "C3"};
+    int checked = 0;
+    for (const LabelSpec &spec : state.settings.labels) {
+        if (!spec.id.startsWith("status_"))
+            continue;
+        QString text = spec.text;
+        if (spec.id == "status_cannotUnpack" || spec.id == "status_cannotRun")
+            text.replace("%1", "/tmp");
+        for (int marker = 1; marker <= 4; ++marker)
+            text.replace("%" + QString::number(marker), fills[marker - 1]);
+        window->statusLabel->setText(text);
+        const int right = window->statusLabel->x() + window->statusLabel->sizeHint().width();
+        QVERIFY2(right <= window->width(), qPrintable(QString("%1 ends at %2 of %3: %4")
+                                                          .arg(spec.id).arg(right).arg(window->width())
+                                                          .arg(spokenText(text))));
+        ++checked;
+    }
+    QVERIFY(checked >= 19);
 }
 
 void TestMainWindow::unpositionedLabelStaysAtTheCorner()
