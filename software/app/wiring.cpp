@@ -37,6 +37,13 @@ QString modelPhrase()
     return model.isEmpty() ? QStringLiteral("a device") : withIndefiniteArticle(model);
 }
 
+// "T30": the connected device's model as the sentence "the ... has" wants it.
+QString modelName()
+{
+    const QString model = productModel(deviceType());
+    return model.isEmpty() ? QStringLiteral("device") : model;
+}
+
 QString statusText(const QString &id)
 {
     return app_state.settings.labelText(id);
@@ -216,11 +223,9 @@ void showUpgrading()
     const QString text = statusText("status_writing");
     if (text.isEmpty())
         return;
-    const QString model = productModel(deviceType());
     // The button that started it loses the focus to the status line, whose new
     // words a screen reader then reads: announced as well, they would be heard twice.
-    setStatus(text.arg(app_state.desiredRevision, model.isEmpty() ? QStringLiteral("device") : model),
-              !mainWindow->installButton->hasFocus());
+    setStatus(text.arg(app_state.desiredRevision, modelName()), !mainWindow->installButton->hasFocus());
 }
 
 void showVerifying()
@@ -237,9 +242,7 @@ void showFwMatches()
     bar->setCaption("Done. Disconnect USB cable.");
     // "Done" in words too: the bar's caption alone is not heard as news.
     const QString done = statusText("status_done");
-    const QString model = productModel(deviceType());
-    setStatus(done.isEmpty() ? deviceRevisionText()
-                             : done.arg(model.isEmpty() ? QStringLiteral("device") : model, sm_B->deviceInfo.FW_revision));
+    setStatus(done.isEmpty() ? deviceRevisionText() : done.arg(modelName(), sm_B->deviceInfo.FW_revision));
 }
 
 void showFwDiffers()

@@ -124,11 +124,22 @@ public:
     {
         if (process.state() == QProcess::NotRunning)
             return;
-        for (const QString &child : runCommand("pgrep", {"-P", QString::number(process.processId())})
-                                        .split('\n', Qt::SkipEmptyParts))
-            ::kill(-pid_t(child.toLongLong()), SIGKILL);
+        // Stopped first, so that it starts no child between the two kills.
+        ::kill(pid_t(process.processId()), SIGSTOP);
+        for (const pid_t child : children())
+            ::kill(-child, SIGKILL);
         process.kill();
         process.waitForFinished();
+    }
+
+    // The processes the tool runs now (each leads a process group of its own).
+    QList<pid_t> children()
+    {
+        QList<pid_t> pids;
+        for (const QString &child : runCommand("pgrep", {"-P", QString::number(process.processId())})
+                                        .split('\n', Qt::SkipEmptyParts))
+            pids << pid_t(child.toLongLong());
+        return pids;
     }
 
     QString path(const QString &name)
