@@ -16,12 +16,6 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
-# The tests mostly wait (for devices that take their time, for X, for the
-# tool's polls): twice as many side by side as there are processors still
-# leave a third of them idle. Under ThreadSanitizer every test costs several
-# times the processor time, so one more than the processors there.
-test_jobs=$(( 2 * jobs ))
-tsan_test_jobs=$(( jobs + 1 ))
 
 # The tests that exercise threads, the worker and the whole tool end to end:
 # their executables, and the tests that run them.
@@ -64,37 +58,37 @@ configure() {
   cmake -S "$top" -B "$dir" -DBUILD_TESTING=ON "$@"
 }
 
-run_tests() { # BUILD_DIR PARALLEL [ctest options...]
-  local dir=$1 parallel=$2
-  shift 2
+run_tests() { # BUILD_DIR [ctest options...]
+  local dir=$1
+  shift
   mkdir -p "$scratch/tmp" "$scratch/home"
   TMPDIR="$scratch/tmp" HOME="$scratch/home" \
-    ctest --test-dir "$dir" --output-on-failure --parallel "$parallel" --timeout 900 "$@"
+    ctest --test-dir "$dir" --output-on-failure --parallel "$jobs" --timeout 900 "$@"
 }
 
 release() {
   configure "$top/build" -DCMAKE_BUILD_TYPE=Release -DVELMORA_SANITIZE=
   cmake --build "$top/build" --parallel "$jobs"
-  run_tests "$top/build" "$test_jobs"
+  run_tests "$top/build"
 }
 
 # sanitized SANITIZERS [TARGETS TEST_REGEX]: the whole build and every test,
 # or only the targets and the tests named.
 sanitized() {
-  local sanitizers=$1 targets=${2:-} only=${3:-} dir parallel=$test_jobs
+  local sanitizers=$1 targets=${2:-} only=${3:-} dir
   case "$sanitizers" in
     address,undefined) dir="$top/build-asan" ;;
-    thread) dir="$top/build-tsan" parallel=$tsan_test_jobs ;;
+    thread) dir="$top/build-tsan" ;;
     *) usage ;;
   esac
   configure "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DVELMORA_SANITIZE=${sanitizers/,/;}"
   if [ -n "$targets" ]; then
     # shellcheck disable=SC2086 # one target per word
     cmake --build "$dir" --parallel "$jobs" --target $targets
-    run_tests "$dir" "$parallel" -R "$only"
+    run_tests "$dir" -R "$only"
   else
     cmake --build "$dir" --parallel "$jobs"
-    run_tests "$dir" "$parallel"
+    run_tests "$dir"
   fi
 }
 

@@ -115,9 +115,6 @@ void TestWiring::deviceConnected()
     if (otherProduct)
         emit sm_B->sig_InvalidProduct();
     QVERIFY2(status().endsWith(shown), qPrintable(status()));
-    // What a screen reader says: the same words, on one line.
-    QCOMPARE(QAccessible::queryAccessibleInterface(mainWindow->statusLabel)->text(QAccessible::Name),
-             spokenText(status()));
 }
 
 void TestWiring::deviceRevision_data()
