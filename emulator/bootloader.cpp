@@ -342,7 +342,6 @@ DfuStatus BootLoader::execute(int *busyMs)
         if (pendingAddress < area.start || pendingAddress - area.start > area.size() - n)
             return errADDRESS;
         *busyMs = int((n * 102 + transferSize - 1) / transferSize);
-        record("download " + hexAddress(pendingAddress) + " " + std::to_string(n));
         std::string &bytes = memory(alt);
         const uint32_t offset = pendingAddress - area.start;
         for (uint32_t i = 0; i < n; ++i) {
@@ -353,6 +352,9 @@ DfuStatus BootLoader::execute(int *busyMs)
             bytes[offset + i] = char(uint8_t(bytes[offset + i]) & byte);
         }
         saveMemory(alt);
+        // Logged once it is in the flash file: a run killed in between must not
+        // log a block that the flash never got.
+        record("download " + hexAddress(pendingAddress) + " " + std::to_string(n));
         return statusOK;
     }
     default:

@@ -364,7 +364,10 @@ void TestEmulator::killedRunLeavesWhatTheDeviceWrote()
     const QStringList written = bus->transfers().filter("download ");
     QVERIFY(written.size() < image.size() / 2048);
     const QByteArray flash = bus->flash();
-    const int end = written.size() * 2048;
+    int end = written.size() * 2048;
+    // The kill may land after a block reached the flash and before it was logged.
+    if (flash.mid(end, 2048) == image.mid(end, 2048))
+        end += 2048;
     QCOMPARE(flash.left(end), image.left(end));
     QCOMPARE(flash.mid(end, 0x20000 - end), QByteArray(0x20000 - end, '\xff'));
 
