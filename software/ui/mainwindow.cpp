@@ -148,13 +148,8 @@ void MainWindow::updateDownloadMode()
         installButton->setAccessibleDescription(
             downloadMode ? QStringLiteral("Writes the firmware to the connected device, then reads it back and checks it.")
                          : QStringLiteral("Not available now: see the status line below."));
-        // A disabled button cannot take the focus: the status line, which can,
-        // says that the button is not available, and why is its own text.
         if (statusLabel)
-            statusLabel->setAccessibleDescription(
-                downloadMode ? QStringLiteral("The state of the connected device and what to do next")
-                             : QStringLiteral("The state of the connected device and what to do next. The install "
-                                              "button is not available now."));
+            statusLabel->setInstallAvailable(downloadMode);
     }
     qInfo() << "Download " << (downloadMode ? "enabled" : "disabled");
 }

@@ -16,7 +16,13 @@ StatusLine::StatusLine(QWidget *parent) : QLabel(parent), announcer(new StatusAn
     // Reachable with Tab, to be read again; and where the focus goes when the
     // install button it was on is disabled, so that it is never lost.
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleDescription(QStringLiteral("The state of the connected device and what to do next"));
+    setInstallAvailable(true);
+}
+
+void StatusLine::setInstallAvailable(bool available)
+{
+    const QString what = QStringLiteral("The state of the connected device and what to do next");
+    setAccessibleDescription(available ? what : what + QStringLiteral(". The install button is not available now."));
 }
 
 bool StatusLine::setStatus(const QString &text, bool announce)

@@ -28,6 +28,10 @@ public:
     // False when the line already showed it.
     bool setStatus(const QString &text, bool announce = true);
 
+    // Whether the install button can be used now; a screen reader hears it in
+    // the line's description, since the disabled button cannot take the focus.
+    void setInstallAvailable(bool available);
+
     StatusAnnouncer *const announcer;
 };
 

@@ -178,6 +178,8 @@ check(wait_until(lambda: child("progress bar", "Upgrading firmware") is not None
 check(wait_until(lambda: "focused" in states(status_line()), 10), "the focus moves to the status line")
 writing = "Writing firmware version C3 to the T30. Keep the cable connected until this line says Done."
 check(status_line().name == writing, "which says what is going on: " + writing)
+check(status_line().description.endswith("The install button is not available now."),
+      "and that the install button is not available now")
 check(any(t.startswith("object:state-changed:focused") and d and role == "label" for t, role, _, d in events[before:]),
       "a screen reader is told of the new focus")
 check(button() is None, "the covered button is not offered during the write")
