@@ -46,3 +46,11 @@ function(velmora_add_library name)
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
 endfunction()
+
+# velmora_state_env(NAME OUT): where a test's runs of our programs keep what
+# they keep between runs (the upgrade history, the settings file): a folder of
+# that test's own in the build tree, never the home directory.
+function(velmora_state_env name out)
+  set(state ${CMAKE_BINARY_DIR}/test-state/${name})
+  set(${out} "XDG_DATA_HOME=${state}/data;XDG_CONFIG_HOME=${state}/config" PARENT_SCOPE)
+endfunction()

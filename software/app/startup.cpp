@@ -7,6 +7,7 @@
 #include "options.h"
 #include "payload.h"
 #include "platform.h"
+#include "recording.h"
 #include "simulator.h"
 #include "sm_a.h"
 #include "sm_b.h"
@@ -138,6 +139,7 @@ bool startUp(QApplication &application)
     sm_B = new SM_B(sm_A, app_state.desiredType, app_state.desiredRevision);
     sm_B->addDebugConnections();
     wireWorkflow(application);
+    startHistory();
     if (payload == PayloadState::Sound) {
         // The worker starts once the event loop runs and every connection exists.
         QObject::connect(sm_B, &QStateMachine::started, [] {
@@ -168,6 +170,7 @@ int shutDown(int exitCode)
         qCritical() << "SM_A did not stop; ending without waiting for it";
         std::_Exit(exitCode);
     }
+    finishHistory();
     delete sm_A;
     sm_A = nullptr;
     delete sm_B;

@@ -41,6 +41,7 @@ DeviceListing parseDeviceList(const QString &output)
 {
     static const QRegularExpression stm32Bootloader(QStringLiteral("^Found DFU: \\[0483:df11\\] ver=2200"));
     static const QRegularExpression serialPattern(QStringLiteral("serial=\"([0-9a-fA-F]+)\""));
+    static const QRegularExpression pathPattern(QStringLiteral("path=\"([^\"]*)\""));
 
     DeviceListing listing;
     int lines = 0;
@@ -57,8 +58,10 @@ DeviceListing parseDeviceList(const QString &output)
         }
         ++lines;
         // One device lists one line per alternate setting, all with its serial.
-        if (listing.serials.isEmpty() || listing.serials.last() != serial.captured(1))
+        if (listing.serials.isEmpty() || listing.serials.last() != serial.captured(1)) {
             listing.serials << serial.captured(1);
+            listing.paths << pathPattern.match(line).captured(1);
+        }
     }
     if (listing.serials.size() == 1)
         listing.status = lines == 4 ? one_dfu_device : invalid_dfu_device;
@@ -105,6 +108,7 @@ DeviceList listDevices()
         return list;
     const DeviceListing listing = parseDeviceList(result.output);
     list.serials = listing.serials;
+    list.paths = listing.paths;
     const int unusable = list.unopenable.size() + list.serialUnreadable.size();
     list.several = listing.status == multiple_dfu_devices || (unusable > 0 && readableDevices(result.output) > 0);
     list.error = listing.status == one_dfu_device && !list.several ? 0 : 1;
@@ -150,17 +154,20 @@ int uploadFirmware(const QString &path, qint32 length, const QString &serial)
 }
 
 bool uploadAndVerify(const QString &referencePath, const QString &uploadPath, const QString &serial,
-                     ReadBack *outcome)
+                     ReadBack *outcome, int *exitCodeOut)
 {
     ReadBack ignored;
     ReadBack &result = outcome ? *outcome : ignored;
     result = ReadBack::Unreadable;
+    int ignoredCode;
+    int &exitCode = exitCodeOut ? *exitCodeOut : ignoredCode;
+    exitCode = ToolResult::notStarted;
     const qint32 size = fileSize(referencePath);
     if (size <= 0)
         return false;
     // Each way it can fail is told apart: a read that failed says nothing
     // about the flash, a difference does.
-    const int exitCode = uploadFirmware(uploadPath, size, serial);
+    exitCode = uploadFirmware(uploadPath, size, serial);
     if (exitCode != 0) {
         qWarning().noquote() << QStringLiteral("The read-back failed (exit code %1): the firmware on the device is "
                                                "unconfirmed").arg(exitCode);

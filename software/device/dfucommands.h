@@ -16,11 +16,13 @@ enum DfuDeviceStatus : int {
 struct DeviceListing {
     DfuDeviceStatus status = no_dfu_device;
     QStringList serials; // in output order
+    QStringList paths;   // the USB path of each of them ("1-1.2"), in the same order
 };
 
 struct DeviceList {
     int error = 1; // 0 only when dfu-util succeeded and showed one valid device, and nothing else of ours
     QStringList serials;
+    QStringList paths; // the USB path of each serial, in the same order
     QStringList unopenable;       // see unopenableDevices
     QStringList serialUnreadable; // see devicesWithUnreadableSerial
     bool several = false;         // more than one of our devices: none of them is used
@@ -61,9 +63,10 @@ int uploadFirmware(const QString &path, qint32 length, const QString &serial);
 enum class ReadBack { Matches, Differs, Unreadable };
 
 // True only when the flash holds exactly the reference file's bytes; outcome,
-// when given, tells the two kinds of failure apart.
+// when given, tells the two kinds of failure apart; exitCode, when given, gets
+// dfu-util's exit code of the read.
 bool uploadAndVerify(const QString &referencePath, const QString &uploadPath, const QString &serial,
-                     ReadBack *outcome = nullptr);
+                     ReadBack *outcome = nullptr, int *exitCode = nullptr);
 
 // The size in bytes, or -1 when the file cannot be opened for reading.
 qint32 fileSize(const QString &path);

@@ -4,6 +4,7 @@
 #include "dfuprogress.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 #include <atomic>
@@ -254,13 +255,14 @@ void SM_A::run()
             emit sig_readingInfo();
             emit sig_NoDevConn();
             lastSerial = list.serials.first();
+            lastPath = list.paths.value(0);
             const ToolResult result = readDeviceInfo(deviceInfo, lastSerial);
             if (result.exitCode != 0) {
                 emit sig_DeviceError(result.output);
                 step = DeviceError;
                 break;
             }
-            announce({deviceInfo, ++readings, lastSerial});
+            announce({deviceInfo, ++readings, lastSerial, lastPath});
             emit sig_DevConn();
             step = Connected;
             break;
@@ -283,17 +285,23 @@ void SM_A::run()
             // The outcome shows when the device is read again: it leaves boot
             // mode after a good download, and many devices report an error
             // although the flash was written.
+            if (beforeWrite)
+                beforeWrite(connectedDevice());
             QString lastError;
             int exitCode;
+            QElapsedTimer writing;
+            writing.start();
             {
                 const ToolOutputListener progress = progressReporter();
                 exitCode = downloadFirmware(firmwareFilePath, lastSerial, &lastError);
             }
+            const qint64 writeMs = writing.elapsed();
             downloadFinished();
             if (exitCode != 0) {
                 qInfo() << "SM_A: writing the firmware ended with an error:" << lastError;
                 emit sig_FwDownloadFailed(lastSerial);
             }
+            emit sig_WriteFinished(lastSerial, exitCode, writeMs, exitCode != 0 ? lastError : QString());
             emit sig_FwDownloaded();
             step = NewCycle;
             break;
@@ -305,10 +313,14 @@ void SM_A::run()
             emit sig_FwUploading();
             bool matches;
             ReadBack outcome = ReadBack::Unreadable;
+            int exitCode = ToolResult::notStarted;
+            QElapsedTimer reading;
+            reading.start();
             {
                 const ToolOutputListener progress = progressReporter();
-                matches = uploadAndVerify(firmwareFilePath, uploadedFwFilePath, lastSerial, &outcome);
+                matches = uploadAndVerify(firmwareFilePath, uploadedFwFilePath, lastSerial, &outcome, &exitCode);
             }
+            emit sig_ReadBackFinished(device, int(outcome), exitCode, reading.elapsed());
             {
                 std::lock_guard<std::mutex> lock(mutex);
                 readBackUnreadable = outcome == ReadBack::Unreadable;

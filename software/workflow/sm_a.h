@@ -10,6 +10,7 @@
 #include <QThread>
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 
 // A device as the worker announced it with sig_DevConn: what was read, and the
@@ -19,6 +20,7 @@ struct ConnectedDevice {
     DeviceInfo info;
     quint64 number = 0; // 0: no device is announced
     QString serial;
+    QString usbPath; // where it is attached, as dfu-util lists it ("1-1.2")
 };
 
 // Devices of ours that the latest listing found but cannot use.
@@ -72,6 +74,12 @@ public:
     // NoDevConn/scanning repetition of the idle loop.
     void connectDebugOutput();
 
+    // Called on the worker thread just before dfu-util starts writing to that
+    // device, and waited for: whatever must be on disk before the flash is
+    // touched (the history's record of the attempt) is stored here. Set
+    // before the thread starts.
+    std::function<void(const ConnectedDevice &device)> beforeWrite;
+
     // Pauses; set before the thread starts.
     unsigned idleScanDelayMs = 200;      // before each scan while no device is known
     unsigned connectedPollDelayMs = 200; // between looks at a known device
@@ -87,6 +95,12 @@ signals:
     // A download ended with an error (dfu-util's exit code not 0) on the
     // device with that serial; emitted before sig_FwDownloaded.
     void sig_FwDownloadFailed(const QString &serial);
+    // A write to the device with that serial has ended: dfu-util's exit code,
+    // how long it took, and its last error line (empty without an error).
+    void sig_WriteFinished(const QString &serial, int exitCode, qint64 milliseconds, const QString &lastError);
+    // A read-back of the device with that number has ended: what it showed
+    // (a ReadBack value), dfu-util's exit code, how long it took.
+    void sig_ReadBackFinished(quint64 device, int readBack, int exitCode, qint64 milliseconds);
     // The share of a download or read-back done, 0 to 100, as dfu-util reports it.
     void sig_Progress(int percent);
     void sig_FwUploading();
@@ -128,6 +142,7 @@ private:
     const QString firmwareFilePath;
     const QString uploadedFwFilePath;
     QString lastSerial;
+    QString lastPath; // the USB path of the device with lastSerial
     quint64 readings = 0; // devices read so far: the numbers they are announced with
 
     mutable std::mutex mutex; // guards the members below

@@ -75,11 +75,13 @@ SM_B::SM_B(SM_A *device, quint8 desiredType, const QString &desiredRevision)
         deviceInfo = DeviceInfo();
         deviceNumber = 0;
         deviceSerial.clear();
+        deviceUsbPath.clear();
     }, Qt::DirectConnection);
     connect(B1, &QState::exited, this, [this] {
         deviceInfo = arrived.info;
         deviceNumber = arrived.number;
         deviceSerial = arrived.serial;
+        deviceUsbPath = arrived.usbPath;
         qInfo() << "Device connected with:\n" << deviceInfo;
         emit sig_DeviceConnected();
     }, Qt::DirectConnection);

@@ -34,6 +34,7 @@ public:
     // requests are made for it and for no other.
     quint64 deviceNumber = 0;
     QString deviceSerial;
+    QString deviceUsbPath;
 
 signals:
     void sig_UpgradeImpossible();

@@ -273,6 +273,19 @@ public:
         return process.state() == QProcess::NotRunning;
     }
 
+    // The history as "velmora-upgrade --history FORMAT" prints it in this
+    // run's environment (its own history, or a server named in arguments).
+    QString history(const QString &format = "csv", const QStringList &arguments = {}, int *exitCode = nullptr)
+    {
+        QProcess print;
+        print.setProcessEnvironment(environment);
+        print.start(VELMORA_EXECUTABLE, QStringList{"--history", format} + arguments);
+        print.waitForFinished(30000);
+        if (exitCode)
+            *exitCode = print.exitStatus() == QProcess::NormalExit ? print.exitCode() : -1;
+        return QString::fromUtf8(print.readAllStandardOutput());
+    }
+
     // The working directory the tool unpacked into, from its log.
     QString workDirectory()
     {
@@ -295,6 +308,8 @@ private:
         environment.insert("TMPDIR", path("tmp"));
         environment.insert("HOME", path("home"));
         environment.insert("XDG_RUNTIME_DIR", path("runtime"));
+        environment.insert("XDG_DATA_HOME", path("data"));
+        environment.insert("XDG_CONFIG_HOME", path("config"));
         environment.insert("QT_QPA_PLATFORM", "xcb");
         QFile::setPermissions(path("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         for (auto variable = launch.environment.cbegin(); variable != launch.environment.cend(); ++variable)

@@ -13,6 +13,19 @@ extern bool use;
 // Route every diagnostic message into the log window.
 extern bool useLogWindow;
 
+namespace history {
+// "csv" or "json": print the history in that form and end, without a window;
+// empty to run the tool.
+extern QString printFormat;
+// The shared history server's libpq connection string from --history-server;
+// empty when the option is not given (the settings file may name one).
+extern QString serverOption;
+} // namespace history
+
+// Whether the command line asks only for the history to be printed: such a run
+// needs no display, so it is known before the application object is made.
+bool historyPrintRequested(int argc, char *argv[]);
+
 // Reads the application's options; an unknown option (help included) ends the
 // process with a failure status, as the command-line parser reports it.
 void parseOptions(const QCoreApplication &application);

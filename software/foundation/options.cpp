@@ -11,6 +11,23 @@ bool use = false;
 
 bool useLogWindow = false;
 
+namespace history {
+QString printFormat;
+QString serverOption;
+} // namespace history
+
+bool historyPrintRequested(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--") // what follows is no option
+            break;
+        if (argument == "--history" || argument.startsWith("--history="))
+            return true;
+    }
+    return false;
+}
+
 void parseOptions(const QCoreApplication &application)
 {
     parseOptionArguments(application.arguments());
@@ -25,9 +42,17 @@ void parseOptionArguments(const QStringList &arguments)
                                             "Disable use of simulated device interaction.");
     const QCommandLineOption useLog({"l", "use-log-window"},
                                     "Enable use of log window (open it with Ctrl-l)");
+    const QCommandLineOption printHistory("history", "Print the upgrade history as csv or json and exit.",
+                                          "format");
+    const QCommandLineOption historyServer("history-server",
+                                           "Share the history on the PostgreSQL server named by this libpq "
+                                           "connection string (no password: use ~/.pgpass or a service file).",
+                                           "conninfo");
     parser.addOption(useSimulator);
     parser.addOption(noUseSimulator);
     parser.addOption(useLog);
+    parser.addOption(printHistory);
+    parser.addOption(historyServer);
     parser.process(arguments);
 
     qDebug().nospace() << "Initial value of 'simulator::use'=" << simulator::use
@@ -41,4 +66,8 @@ void parseOptionArguments(const QStringList &arguments)
         simulator::use = false;
     if (parser.isSet(useLog))
         useLogWindow = true;
+    if (parser.isSet(printHistory))
+        history::printFormat = parser.value(printHistory);
+    if (parser.isSet(historyServer))
+        history::serverOption = parser.value(historyServer);
 }

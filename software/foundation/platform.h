@@ -19,3 +19,10 @@ QDebug operator<<(QDebug debug, Platform platform);
 // Writes text as one unquoted item, leaving the stream's quoting as it was:
 // how records write their text forms to the log.
 QDebug writeUnquoted(QDebug debug, const QString &text);
+
+// Names this process so that a later process can tell whether it still runs:
+// "<boot id>/<pid>/<start time>" on Linux, so that neither a restart of the
+// machine nor a new process with the same number passes for it.
+QString processIdentity();
+// Whether the process with that identity (from processIdentity()) still runs.
+bool processIsAlive(const QString &identity);

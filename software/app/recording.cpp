@@ -1,0 +1,336 @@
+#include "recording.h"
+
+#include "historyserver.h"
+#include "historystore.h"
+#include "historywindow.h"
+#include "mainwindow.h"
+#include "payload.h"
+#include "platform.h"
+#include "producttable.h"
+#include "sm_a.h"
+#include "sm_b.h"
+#include "options.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QCryptographicHash>
+#include <QDebug>
+#include <QFile>
+#include <QMap>
+#include <QMessageBox>
+#include <QPointer>
+#include <QShortcut>
+#include <QSysInfo>
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <memory>
+#include <mutex>
+
+namespace {
+
+std::unique_ptr<HistoryStore> store;
+std::unique_ptr<HistoryServer> server;
+QPointer<HistoryWindow> window;
+QString serverProblem; // a connection string that cannot be used
+
+// What every record of this run shares: station, user, tool and firmware.
+HistoryRecord common;
+
+// Attempts written or being written, by the serial of their device, until
+// their outcome is known. The worker adds to it, the window's thread the rest.
+std::mutex pendingMutex;
+QMap<QString, HistoryRecord> pending;
+bool pendingWritten(const HistoryRecord &record)
+{
+    return record.writeExitCode.has_value();
+}
+
+// Read-backs asked for, by the worker's number of the device, with what the
+// record needs of that device.
+QMap<quint64, HistoryRecord> verifying;
+
+QString loginName()
+{
+    if (const passwd *entry = getpwuid(getuid()))
+        return QString::fromLocal8Bit(entry->pw_name);
+    return qEnvironmentVariable("USER");
+}
+
+QString fileSha256(const QString &path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return QString();
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+HistoryRecord recordFor(const DeviceInfo &info, const QString &serial, const QString &usbPath)
+{
+    HistoryRecord record = common;
+    record.id = QUuid::createUuid();
+    record.started = QDateTime::currentDateTimeUtc();
+    record.serial = serial;
+    record.usbPath = usbPath;
+    if (info.otp.valid) {
+        record.productType = info.otp.product.type;
+        record.model = productModel(info.otp.product.type);
+    }
+    record.revisionBefore = info.FW_revision;
+    return record;
+}
+
+QString serverText()
+{
+    if (!serverProblem.isEmpty())
+        return QStringLiteral("The shared history server is not used: %1").arg(serverProblem);
+    if (!server)
+        return QString();
+    const HistoryServer::State state = server->state();
+    if (!state.tried)
+        return QStringLiteral("Connecting to the shared history server...");
+    if (!state.reachable)
+        return QStringLiteral("The shared history server cannot be reached (%1). %2 record(s) wait to be sent.")
+            .arg(state.problem)
+            .arg(state.waiting);
+    return state.waiting == 0 ? QStringLiteral("Every record has reached the shared history server.")
+                              : QStringLiteral("%1 record(s) wait to be sent to the shared history server.")
+                                    .arg(state.waiting);
+}
+
+void recordChanged()
+{
+    if (server)
+        server->poke();
+    if (window && window->isVisible())
+        window->refresh();
+}
+
+void finish(HistoryRecord record, Outcome outcome)
+{
+    record.outcome = outcome;
+    record.finished = QDateTime::currentDateTimeUtc();
+    record.process.clear();
+    store->update(record);
+    qInfo().noquote() << QStringLiteral("History: %1 of the device with serial %2 recorded as \"%3\"")
+                             .arg(pendingWritten(record) ? QStringLiteral("the upgrade") : QStringLiteral("the attempt"),
+                                  record.serial, outcomeText(outcome));
+    recordChanged();
+}
+
+// Worker thread, before dfu-util writes: the attempt is on disk first, so that
+// no crash or power cut can lose it or let it pass for a success.
+void beforeWrite(const ConnectedDevice &device)
+{
+    HistoryRecord record = recordFor(device.info, device.serial, device.usbPath);
+    record.process = processIdentity();
+    store->add(record);
+    HistoryRecord previous;
+    {
+        std::lock_guard<std::mutex> lock(pendingMutex);
+        previous = pending.take(device.serial);
+        pending.insert(device.serial, record);
+    }
+    // Written again before it was seen after its last write.
+    if (!previous.id.isNull())
+        QMetaObject::invokeMethod(qApp, [previous] { finish(previous, Outcome::WrittenNotVerified); });
+}
+
+void writeFinished(const QString &serial, int exitCode, qint64 milliseconds, const QString &lastError)
+{
+    HistoryRecord record;
+    {
+        std::lock_guard<std::mutex> lock(pendingMutex);
+        auto found = pending.find(serial);
+        if (found == pending.end())
+            return;
+        found->writeExitCode = exitCode;
+        found->writeMs = milliseconds;
+        found->lastError = lastError;
+        record = *found;
+    }
+    // Still in progress: its outcome shows when the device is read again.
+    store->update(record);
+}
+
+HistoryRecord takePending(const QString &serial)
+{
+    std::lock_guard<std::mutex> lock(pendingMutex);
+    return pending.take(serial);
+}
+
+// The device shows again but is not read back (it runs another revision,
+// or is another product now): the write did not take.
+void deviceBackUnverified()
+{
+    HistoryRecord record = takePending(sm_B->deviceSerial);
+    if (record.id.isNull())
+        return;
+    if (record.lastError.isEmpty()) {
+        const QString revision = sm_B->deviceInfo.FW_revision;
+        record.lastError = revision.isEmpty()
+                               ? QStringLiteral("The device came back with an unknown firmware revision")
+                               : QStringLiteral("The device came back running firmware revision %1").arg(revision);
+    }
+    finish(record, Outcome::WriteFailed);
+}
+
+void verificationStarted()
+{
+    HistoryRecord record = recordFor(sm_B->deviceInfo, sm_B->deviceSerial, sm_B->deviceUsbPath);
+    verifying.insert(sm_B->deviceNumber, record);
+}
+
+void readBackFinished(quint64 device, int readBack, int exitCode, qint64 milliseconds)
+{
+    HistoryRecord verification = verifying.take(device);
+    if (verification.id.isNull())
+        return;
+    HistoryRecord attempt = takePending(verification.serial);
+    const bool afterWrite = !attempt.id.isNull();
+    HistoryRecord record = afterWrite ? attempt : verification;
+    record.readExitCode = exitCode;
+    record.readMs = milliseconds;
+    Outcome outcome = Outcome::NotConfirmed;
+    if (readBack == int(ReadBack::Matches))
+        outcome = afterWrite ? Outcome::Verified : Outcome::AlreadyCurrent;
+    else if (readBack == int(ReadBack::Differs))
+        outcome = Outcome::Differs;
+    if (!afterWrite) {
+        record.outcome = outcome;
+        record.finished = QDateTime::currentDateTimeUtc();
+        store->add(record);
+        qInfo().noquote() << QStringLiteral("History: the verification of the device with serial %1 recorded as \"%2\"")
+                                 .arg(record.serial, outcomeText(outcome));
+        recordChanged();
+        return;
+    }
+    finish(record, outcome);
+}
+
+void startServer()
+{
+    const HistorySettings settings = readHistorySettings();
+    const bool fromOption = !history::serverOption.isEmpty();
+    const QString conninfo = fromOption ? history::serverOption : settings.server;
+    if (conninfo.isEmpty())
+        return;
+    const ServerConninfo parsed = parseConninfo(conninfo);
+    if (!parsed.problem.isEmpty()) {
+        serverProblem = QStringLiteral("the connection string %1 cannot be used: %2")
+                            .arg(fromOption ? QStringLiteral("given by --history-server")
+                                            : QStringLiteral("in %1").arg(settings.path),
+                                 parsed.problem);
+        qCritical().noquote() << QStringLiteral("The shared history server is not used: %1. Records are kept "
+                                                "in the local history only.").arg(serverProblem);
+        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Shared history not used"),
+                                    QStringLiteral("The shared history server is not used: %1.\n\nUpgrades work and "
+                                                   "are recorded in this computer's history.").arg(serverProblem),
+                                    QMessageBox::Ok, mainWindow);
+        box->setObjectName(QStringLiteral("historyServerBox"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+        return;
+    }
+    qInfo().noquote() << QStringLiteral("Shared history server: %1").arg(parsed.connectOptions);
+    server = std::make_unique<HistoryServer>(store.get(), parsed.connectOptions, settings.resendSeconds * 1000);
+    QObject::connect(server.get(), &HistoryServer::stateChanged, qApp, [] {
+        if (window)
+            window->setServerText(serverText());
+    });
+    server->start(QThread::LowPriority);
+}
+
+} // namespace
+
+HistoryStore *historyStore()
+{
+    return store.get();
+}
+
+HistoryServer *historyServer()
+{
+    return server.get();
+}
+
+void toggleHistoryWindow()
+{
+    if (!store)
+        return;
+    if (!window) {
+        window = new HistoryWindow(store.get(), mainWindow);
+        window->setServerText(serverText());
+    }
+    if (window->isVisible()) {
+        window->hide();
+        return;
+    }
+    window->refresh();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    window->filter->setFocus();
+}
+
+void startHistory()
+{
+    common = HistoryRecord();
+    common.station = QSysInfo::machineHostName();
+    common.user = loginName();
+    common.toolVersion = QStringLiteral(VELMORA_VERSION);
+    common.firmwareFile = QString::fromLatin1(firmwareDfuFileName);
+    common.firmwareRevision = desiredFwInfo().revision;
+    common.firmwareSha256 = fileSha256(tempFilePath(firmwareBinFileName));
+
+    store = std::make_unique<HistoryStore>();
+    if (store->open()) {
+        qInfo().noquote() << QStringLiteral("History: %1").arg(store->path());
+        if (const int interrupted = store->interruptAbandoned(common.station))
+            qWarning().noquote() << QStringLiteral("History: %1 attempt(s) of an earlier run ended without an outcome "
+                                                   "(the tool was ended, crashed or lost power): recorded as "
+                                                   "\"interrupted\"").arg(interrupted);
+    }
+    startServer();
+
+    sm_A->beforeWrite = beforeWrite;
+    QObject::connect(sm_A, &SM_A::sig_WriteFinished, qApp, writeFinished);
+    QObject::connect(sm_A, &SM_A::sig_ReadBackFinished, qApp, readBackFinished);
+    QObject::connect(sm_B->B4, &QState::entered, qApp, verificationStarted);
+    for (QState *state : {sm_B->B2, sm_B->B8, sm_B->B9})
+        QObject::connect(state, &QState::entered, qApp, deviceBackUnverified);
+
+    // Ctrl+H, and the window's context menu (Shift+F10 or the menu key), which
+    // a screen reader lists like any menu.
+    auto *action = new QAction(QStringLiteral("Upgrade &history"), mainWindow);
+    action->setObjectName(QStringLiteral("historyAction"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    action->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(action, &QAction::triggered, toggleHistoryWindow);
+    mainWindow->addAction(action);
+    mainWindow->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void finishHistory()
+{
+    if (!store)
+        return;
+    QList<HistoryRecord> left;
+    {
+        std::lock_guard<std::mutex> lock(pendingMutex);
+        left = pending.values();
+        pending.clear();
+    }
+    for (const HistoryRecord &record : left)
+        finish(record, pendingWritten(record) ? Outcome::WrittenNotVerified : Outcome::Interrupted);
+    verifying.clear();
+    if (server) {
+        server->stopSending();
+        server->wait();
+        server.reset();
+    }
+    delete window;
+    store.reset();
+}

@@ -1,0 +1,215 @@
+#include "historywindow.h"
+
+#include "historystore.h"
+
+#include <QBoxLayout>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTableView>
+
+#include <atomic>
+
+namespace {
+
+std::atomic<int> windowConnections{0};
+
+const QStringList &shownHeaders()
+{
+    static const QStringList headers{"Started (UTC)", "Serial", "USB path", "Model", "Revision before", "Firmware",
+                                     "Outcome", "Station", "User", "Finished (UTC)", "Last error"};
+    return headers;
+}
+
+} // namespace
+
+HistoryTableModel::HistoryTableModel(const QString &connectionName, QObject *parent)
+    : QSqlQueryModel(parent)
+    , connectionName(connectionName)
+{
+}
+
+const QStringList &HistoryTableModel::shownColumns()
+{
+    static const QStringList columns{"started",  "serial",  "usb_path", "model",    "revision_before", "firmware_revision",
+                                     "outcome",  "station", "user",     "finished", "last_error"};
+    return columns;
+}
+
+void HistoryTableModel::setSerialFilter(const QString &text)
+{
+    serialFilter = text;
+    refresh();
+}
+
+void HistoryTableModel::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= shownColumns().size())
+        return;
+    sortColumn = column;
+    sortOrder = order;
+    refresh();
+}
+
+void HistoryTableModel::refresh()
+{
+    // Column names come from the fixed list, the filter is bound: nothing
+    // typed reaches the statement's text.
+    QSqlQuery query(QSqlDatabase::database(connectionName, false));
+    query.prepare(QStringLiteral("SELECT %1 FROM records WHERE instr(ifnull(serial, ''), :serial) > 0 "
+                                 "ORDER BY %2 %3, id")
+                      .arg(shownColumns().join(QLatin1Char(',')), shownColumns().at(sortColumn),
+                           sortOrder == Qt::AscendingOrder ? QStringLiteral("ASC") : QStringLiteral("DESC")));
+    query.bindValue(QStringLiteral(":serial"), serialFilter.isNull() ? QStringLiteral("") : serialFilter); // never NULL
+    query.exec();
+    setQuery(query);
+    for (int column = 0; column < shownHeaders().size(); ++column)
+        setHeaderData(column, Qt::Horizontal, shownHeaders().at(column));
+}
+
+HistoryWindow::HistoryWindow(HistoryStore *store, QWidget *parent)
+    : QDialog(parent)
+    , table(new QTableView(this))
+    , filter(new QLineEdit(this))
+    , exportButton(new QPushButton(QStringLiteral("&Export..."), this))
+    , status(new QLabel(this))
+    , store(store)
+    , connectionName(QStringLiteral("velmora-history-window-%1").arg(++windowConnections))
+{
+    setObjectName(QStringLiteral("historyWindow"));
+    setWindowTitle(QStringLiteral("Upgrade history"));
+    store->connection(connectionName);
+    model = new HistoryTableModel(connectionName, this);
+
+    auto *filterLabel = new QLabel(QStringLiteral("&Serial:"), this);
+    filterLabel->setBuddy(filter);
+    filter->setObjectName(QStringLiteral("historyFilter"));
+    filter->setPlaceholderText(QStringLiteral("Show only serials containing..."));
+    filter->setClearButtonEnabled(true);
+    filter->setAccessibleName(QStringLiteral("Serial filter"));
+    filter->setAccessibleDescription(QStringLiteral("Shows only the records whose device serial contains this text."));
+    exportButton->setObjectName(QStringLiteral("historyExport"));
+    exportButton->setAccessibleDescription(QStringLiteral("Saves the records shown as a CSV or JSON file."));
+
+    table->setObjectName(QStringLiteral("historyTable"));
+    table->setAccessibleName(QStringLiteral("Upgrade records"));
+    table->setModel(model);
+    table->setSortingEnabled(true);
+    table->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+
+    status->setObjectName(QStringLiteral("historyStatus"));
+    status->setWordWrap(true);
+    status->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    status->setFocusPolicy(Qt::TabFocus);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(filterLabel);
+    top->addWidget(filter, 1);
+    top->addWidget(exportButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(table, 1);
+    layout->addWidget(status);
+    resize(1000, 520);
+
+    connect(filter, &QLineEdit::textChanged, this, [this](const QString &text) {
+        model->setSerialFilter(text);
+        updateStatus();
+    });
+    connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportRecords);
+    auto *close = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
+    connect(close, &QShortcut::activated, this, &QWidget::hide);
+    model->sort(0, Qt::DescendingOrder);
+    updateStatus();
+}
+
+HistoryWindow::~HistoryWindow()
+{
+    delete model;
+    model = nullptr;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+}
+
+void HistoryWindow::setServerText(const QString &text)
+{
+    serverText = text;
+    updateStatus();
+}
+
+void HistoryWindow::refresh()
+{
+    QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+    if (!db.isOpen())
+        db.open(); // the file may have been made since
+    model->refresh();
+    updateStatus();
+}
+
+void HistoryWindow::updateStatus()
+{
+    QStringList lines;
+    const QString problem = store->problem();
+    if (!problem.isEmpty()) {
+        lines << QStringLiteral("The history is unavailable: %1").arg(problem);
+    } else {
+        QSqlQuery count(QSqlDatabase::database(connectionName, false));
+        count.prepare(QStringLiteral("SELECT count(*) FROM records WHERE instr(ifnull(serial, ''), :serial) > 0"));
+        count.bindValue(QStringLiteral(":serial"), filter->text().isNull() ? QStringLiteral("") : filter->text());
+        const int records = count.exec() && count.next() ? count.value(0).toInt() : 0;
+        lines << (filter->text().isEmpty()
+                      ? QStringLiteral("%1 records, kept in %2.").arg(records).arg(store->path())
+                      : QStringLiteral("%1 records with a serial containing \"%2\", kept in %3.")
+                            .arg(records)
+                            .arg(filter->text(), store->path()));
+    }
+    if (!serverText.isEmpty())
+        lines << serverText;
+    status->setText(lines.join(QLatin1Char('\n')));
+    status->setAccessibleName(status->text());
+}
+
+void HistoryWindow::exportRecords()
+{
+    QString selected;
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export the upgrade history"),
+                                                QStringLiteral("upgrade-history.csv"),
+                                                QStringLiteral("CSV (*.csv);;JSON (*.json)"), &selected);
+    if (path.isEmpty())
+        return;
+    const bool json = path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) || selected.startsWith("JSON");
+    // Written in full or not at all: a half-written export never replaces a good one.
+    QSaveFile file(path);
+    QString problem;
+    bool done = file.open(QIODevice::WriteOnly);
+    if (!done) {
+        problem = file.errorString();
+    } else {
+        const QString serial = filter->text();
+        done = exportHistory(
+            [this, serial](const std::function<void(const HistoryRecord &)> &write, QString *why) {
+                return store->forEachRecord(write, why, serial);
+            },
+            json ? QStringLiteral("json") : QStringLiteral("csv"), file, &problem);
+        done = done && file.commit();
+        if (!done && problem.isEmpty())
+            problem = file.errorString();
+    }
+    if (!done)
+        QMessageBox::warning(this, QStringLiteral("Export failed"),
+                             QStringLiteral("The history could not be exported to %1:\n%2").arg(path, problem));
+}
