@@ -5,7 +5,10 @@ set -euo pipefail
 
 packages=(
   cmake g++ make            # toolchain
-  qtbase5-dev               # Qt 5.15 Core, Gui, Widgets, Test, moc and rcc
+  qtbase5-dev               # Qt 5.15 Core, Gui, Widgets, Sql, Test, moc and rcc
+  libqt5sql5-sqlite libqt5sql5-psql  # Qt SQL's drivers: the local history (SQLite), the shared one (PostgreSQL)
+  libpq-dev pkg-config      # libpq: checking a history server's connection string
+  postgresql                # a PostgreSQL server the history tests start in the build tree, and stop
   dfu-util                  # the program embedded into the tool; dfu-suffix checks our DfuSe file
   libusb-1.0-0-dev          # libusb.h: the emulated USB bus that dfu-util runs against in the tests
   fonts-freefont-otf         # FreeSans, the window font

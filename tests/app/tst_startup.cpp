@@ -13,14 +13,21 @@ namespace {
 struct Run {
     int exitCode = -1;
     QStringList lines; // standard error, where Qt's default handler writes
+    QByteArray output; // standard output
 };
 
 // Starts the tool; once it has written the line "Starting sm_A" (its start-up
 // is complete and the workflow runs) it is asked to end, as Ctrl+C would.
-Run runTool(const QStringList &arguments, const QString &tmpdir, const QString &runtimeDir)
+// With a state folder, the history and the settings file are kept there.
+Run runTool(const QStringList &arguments, const QString &tmpdir, const QString &runtimeDir,
+            const QString &stateDir = QString())
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!stateDir.isEmpty()) {
+        environment.insert("XDG_DATA_HOME", stateDir + "/data");
+        environment.insert("XDG_CONFIG_HOME", stateDir + "/config");
+    }
     environment.insert("TMPDIR", tmpdir);
     environment.insert("XDG_RUNTIME_DIR", runtimeDir);
     environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -44,6 +51,7 @@ Run runTool(const QStringList &arguments, const QString &tmpdir, const QString &
     if (process.state() != QProcess::NotRunning || process.exitStatus() != QProcess::NormalExit)
         return run;
     errors += process.readAllStandardError();
+    run.output = process.readAllStandardOutput();
     run.exitCode = process.exitCode();
     run.lines = QString::fromLocal8Bit(errors).split('\n', Qt::SkipEmptyParts);
     return run;
@@ -75,6 +83,8 @@ private slots:
     void simulatorMode();
     void unknownOptionsFail_data();
     void unknownOptionsFail();
+    void historyOptions_data();
+    void historyOptions();
     void unwritableTemporaryLocation();
     void missingTemporaryLocation();
     void terminationSignalsReachTheEventLoopOnly();
@@ -187,6 +197,60 @@ void TestStartup::unknownOptionsFail()
              qPrintable(run.lines.join('\n')));
     QCOMPARE(findLine(run.lines, "Extracted"), -1);
     QCOMPARE(findLine(run.lines, "Initial value"), -1);
+}
+
+// What the history options do with good and bad input: printing needs no
+// window and makes no file; a server that cannot be used is named at start,
+// and the tool runs on with its local history.
+void TestStartup::historyOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("settings"); // the [history] server in the settings file
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("line");      // part of a line on standard error
+    QTest::addColumn<QByteArray>("output"); // the start of standard output
+    QTest::newRow("empty history as JSON") << QStringList{"--history", "json"} << "" << 0 << "" << QByteArray("[]\n");
+    QTest::newRow("empty history as CSV") << QStringList{"--history=csv"} << "" << 0 << ""
+                                          << QByteArray("id,started,finished,station,user,tool_version,");
+    QTest::newRow("unknown format") << QStringList{"--history", "xml"} << "" << 2
+                                    << "unknown history format \"xml\": use csv or json" << QByteArray();
+    QTest::newRow("bad server string, printing") << QStringList{"--history", "csv", "--history-server", "host"} << ""
+                                                 << 1 << "missing \"=\" after \"host\"" << QByteArray();
+    QTest::newRow("bad server string at start")
+        << QStringList{"-s", "--history-server", "host"} << "" << 0
+        << "The shared history server is not used: the connection string given by --history-server "
+           "cannot be used: missing \"=\" after \"host\""
+        << QByteArray();
+    QTest::newRow("password in the settings file")
+        << QStringList{"-s"} << "host=db.example password=secret" << 0
+        << "velmora-upgrade.conf cannot be used: it holds a password, which must not be given" << QByteArray();
+}
+
+void TestStartup::historyOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, settings);
+    QFETCH(int, exitCode);
+    QFETCH(QString, line);
+    QFETCH(QByteArray, output);
+    const QString tmpdir = sandbox->filePath("tmp");
+    const QString state = sandbox->filePath("state");
+    QVERIFY(QDir().mkpath(tmpdir));
+    if (!settings.isEmpty()) {
+        QVERIFY(QDir().mkpath(state + "/config/velmora-upgrade"));
+        QSettings file(state + "/config/velmora-upgrade/velmora-upgrade.conf", QSettings::IniFormat);
+        file.setValue("history/server", settings);
+    }
+    const Run run = runTool(arguments, tmpdir, runtimeDir, state);
+    QCOMPARE(run.exitCode, exitCode);
+    if (!line.isEmpty())
+        QVERIFY2(run.lines.filter(line).size() == 1, qPrintable(run.lines.join('\n')));
+    QVERIFY2(run.output.startsWith(output), run.output.constData());
+    const bool printing = arguments.contains("--history") || arguments.contains("--history=csv");
+    // Printing reads a history and makes none; the tool keeps one from its start.
+    QCOMPARE(QFileInfo::exists(state + "/data/velmora-upgrade/history.sqlite"), !printing);
+    if (printing)
+        QCOMPARE(run.lines.filter("Extracted").size(), 0); // no payload unpacked, no window
 }
 
 void TestStartup::unwritableTemporaryLocation()

@@ -13,6 +13,9 @@
 
 #include <QtTest>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QScreen>
 
 #include <csignal>
@@ -284,6 +287,12 @@ public:
         if (exitCode)
             *exitCode = print.exitStatus() == QProcess::NormalExit ? print.exitCode() : -1;
         return QString::fromUtf8(print.readAllStandardOutput());
+    }
+
+    // The history's records as objects (from --history json), newest first.
+    QJsonArray historyRecords(const QStringList &arguments = {})
+    {
+        return QJsonDocument::fromJson(history("json", arguments).toUtf8()).array();
     }
 
     // The working directory the tool unpacked into, from its log.

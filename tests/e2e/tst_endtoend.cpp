@@ -12,6 +12,7 @@ private slots:
     void otherProduct();
     void blankOtpNeedsTheAKey();
     void logWindowAndSaving();
+    void historyWindowShowsAndExports();
     void quitKeys_data();
     void quitKeys();
     void quitDuringUpgradeAsksFirst();
@@ -160,6 +161,57 @@ void TestEndToEnd::logWindowAndSaving()
 
     // Ctrl+L from the log window hides it again.
     run.key(dialog, "ctrl+l");
+    QTRY_COMPARE(run.windowIds().size(), 1);
+}
+
+// Ctrl+H shows the record the verification left, the filter narrows the
+// table as one types, Export writes what is shown; Ctrl+H hides it again.
+void TestEndToEnd::historyWindowShowsAndExports()
+{
+    ToolRun run("up-to-date", {"-s", "-l"}, fastDevice());
+    QVERIFY(run.prepared);
+    QVERIFY(run.waitFor("History: the verification of the device with serial") >= 0);
+    const QString main = run.mainWindow();
+    run.key(main, "ctrl+h");
+    const QString history = run.waitForWindow("Upgrade history");
+    QVERIFY2(!history.isEmpty(), "no History window");
+    screenshot("history-window");
+
+    // Nothing matches: the export holds the header only.
+    const QString none = run.path("home") + "/none.csv";
+    xdotool({"type", "--delay", "20", "ZZZ"});
+    QTest::qWait(300);
+    screenshot("history-window-filtered");
+    run.key(history, "alt+e");
+    QString dialog = run.waitForWindow("Export the upgrade history");
+    QVERIFY2(!dialog.isEmpty(), "no file dialog");
+    run.key(dialog, "ctrl+a");
+    xdotool({"type", "--delay", "20", none});
+    xdotool({"key", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(none).size() > 0, 10000);
+    QFile filtered(none);
+    QVERIFY(filtered.open(QIODevice::ReadOnly));
+    QCOMPARE(filtered.readAll().count('\n'), 1);
+
+    // Without the filter: the verification's record.
+    run.key(history, "ctrl+a");
+    xdotool({"key", "BackSpace"});
+    const QString all = run.path("home") + "/all.csv";
+    run.key(history, "alt+e");
+    dialog = run.waitForWindow("Export the upgrade history");
+    QVERIFY2(!dialog.isEmpty(), "no file dialog");
+    run.key(dialog, "ctrl+a");
+    xdotool({"type", "--delay", "20", all});
+    xdotool({"key", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(all).size() > 0, 10000);
+    QFile exported(all);
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = exported.readAll().split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines.at(1).contains(",already current,"), lines.at(1).constData());
+    QCOMPARE(run.historyRecords().size(), 1);
+
+    run.key(history, "ctrl+h");
     QTRY_COMPARE(run.windowIds().size(), 1);
 }
 

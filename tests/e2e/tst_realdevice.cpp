@@ -3,6 +3,7 @@
 // find a device on a user's machine (see toolrun.h). The test plays the user:
 // it clicks, and after the device has left boot mode it plugs it in again.
 
+#include "postgresserver.h"
 #include "toolrun.h"
 
 namespace {
@@ -27,6 +28,27 @@ void checkPromises(ToolRun &run, const QByteArray &firmware)
     QCOMPARE(run.process.state(), QProcess::Running); // the tool lives on and reports
 }
 
+QString sha256(const QByteArray &bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
+
+// The newest record's outcome once it is no longer "in progress"; "" when the
+// history holds none.
+QString settledOutcome(ToolRun &run)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QString outcome;
+    do {
+        outcome = run.historyRecords().first().toObject()["outcome"].toString();
+        if (outcome != "in progress")
+            break;
+        QTest::qWait(200);
+    } while (clock.elapsed() < 10000);
+    return outcome;
+}
+
 } // namespace
 
 class TestRealDevice : public QObject {
@@ -39,6 +61,8 @@ private slots:
     void notWritten();
     void faultsEndInTheTruth_data();
     void faultsEndInTheTruth();
+    void killedDuringTheWriteIsInterrupted();
+    void sharedHistoryGetsEveryRecordOnce();
 };
 
 void TestRealDevice::upgradeOfAnOlderRevision()
@@ -89,6 +113,28 @@ void TestRealDevice::upgradeOfAnOlderRevision()
                      .arg(QRegularExpression::escape(run.workDirectory()), serial))),
              qPrintable(run.log()[write]));
     checkPromises(run, firmware);
+
+    // One record of it: which device, what it ran before, what it got, and
+    // that the read-back confirmed it.
+    QCOMPARE(settledOutcome(run), QString("verified"));
+    const QJsonArray records = run.historyRecords();
+    QCOMPARE(records.size(), 1);
+    const QJsonObject record = records.first().toObject();
+    QCOMPARE(record["serial"].toString(), serial);
+    QVERIFY(!record["usb_path"].toString().isEmpty());
+    QCOMPARE(record["product_type"].toInt(), 30);
+    QCOMPARE(record["model"].toString(), QString("T30"));
+    QCOMPARE(record["revision_before"].toString(), QString("C2"));
+    QCOMPARE(record["firmware_revision"].toString(), QString("C3"));
+    QCOMPARE(record["firmware_sha256"].toString(), sha256(firmware));
+    QCOMPARE(record["write_exit_code"].toInt(-1), 0);
+    QCOMPARE(record["read_exit_code"].toInt(-1), 0);
+    QVERIFY(record["write_ms"].toInt() > 1000); // a real device's write
+    QVERIFY(QDateTime::fromString(record["finished"].toString(), Qt::ISODateWithMs)
+            > QDateTime::fromString(record["started"].toString(), Qt::ISODateWithMs));
+    QCOMPARE(record["station"].toString(), QSysInfo::machineHostName());
+    const QString csv = run.history("csv");
+    QVERIFY2(csv.startsWith("id,started,finished,station,user,") && csv.count("\r\n") == 2, qPrintable(csv));
 }
 
 void TestRealDevice::upToDateIsVerifiedWithoutClick()
@@ -135,26 +181,27 @@ void TestRealDevice::faultsEndInTheTruth_data()
     QTest::addColumn<bool>("plugInAgain"); // after the download, as the user restarting the device would
     QTest::addColumn<QString>("end");      // the last line to wait for
     QTest::addColumn<bool>("flashIsImage");
+    QTest::addColumn<QString>("recorded"); // the history's outcome; "" for no record
 
     QTest::newRow("reset before the last status") << "leave-status-lost" << true << true
-                                                  << "SM_B: entered B6: FW in dev. matches" << true;
+                                                  << "SM_B: entered B6: FW in dev. matches" << true << QString("verified");
     QTest::newRow("cable pulled during the download") << "unplug-during-download" << true << true
-                                                      << "SM_B: entered B7: FW in dev. differs" << false;
+                                                      << "SM_B: entered B7: FW in dev. differs" << false << QString("differs");
     QTest::newRow("a write corrupts a byte") << "verify-fails" << true << true << "SM_B: entered B7: FW in dev. differs"
-                                             << false;
+                                             << false << QString("differs");
     QTest::newRow("erase fails") << "download-fails" << true << false
                                  << "Status: Writing the firmware failed. Click \"4. Click here to start upgrade\" to try again."
-                                 << false;
+                                 << false << QString("write failed");
     QTest::newRow("cable pulled during the read-back") << "unplug-during-read-back" << true << true
-                                                       << "SM_A: /sig_FwUploadedDiffers" << true;
+                                                       << "SM_A: /sig_FwUploadedDiffers" << true << QString("not confirmed");
     QTest::newRow("another vendor's DFU device beside it") << "unrelated-device" << true << true
-                                                           << "SM_B: entered B6: FW in dev. matches" << true;
-    QTest::newRow("OTP cannot be read") << "otp-read-fails" << false << false << "" << false;
+                                                           << "SM_B: entered B6: FW in dev. matches" << true << QString("verified");
+    QTest::newRow("OTP cannot be read") << "otp-read-fails" << false << false << "" << false << QString("");
     QTest::newRow("access refused") << "no-access" << false << false
-                                    << "Warning: A device in boot mode was found but cannot be opened" << false;
-    QTest::newRow("serial unreadable") << "bad-serial" << false << false << "" << false;
-    QTest::newRow("two of our devices") << "two-devices" << false << false << "" << false;
-    QTest::newRow("three interfaces") << "invalid-device" << false << false << "" << false;
+                                    << "Warning: A device in boot mode was found but cannot be opened" << false << QString("");
+    QTest::newRow("serial unreadable") << "bad-serial" << false << false << "" << false << QString("");
+    QTest::newRow("two of our devices") << "two-devices" << false << false << "" << false << QString("");
+    QTest::newRow("three interfaces") << "invalid-device" << false << false << "" << false << QString("");
 }
 
 void TestRealDevice::faultsEndInTheTruth()
@@ -164,6 +211,7 @@ void TestRealDevice::faultsEndInTheTruth()
     QFETCH(bool, plugInAgain);
     QFETCH(QString, end);
     QFETCH(bool, flashIsImage);
+    QFETCH(QString, recorded);
 
     ToolRun run(Emulated{configuration});
     QVERIFY(run.prepared);
@@ -205,6 +253,95 @@ void TestRealDevice::faultsEndInTheTruth()
     if (!flashIsImage)
         QCOMPARE(run.find("SM_B: entered B6"), -1);
     checkPromises(run, firmware);
+    if (recorded.isEmpty()) {
+        QCOMPARE(run.historyRecords().size(), 0);
+    } else {
+        QCOMPARE(settledOutcome(run), recorded);
+        QCOMPARE(run.historyRecords().size(), 1);
+    }
+}
+
+// The tool killed while it writes: its record says "in progress" at once (it
+// was stored before the write began), and "interrupted" after the next start;
+// never a success.
+void TestRealDevice::killedDuringTheWriteIsInterrupted()
+{
+    QTemporaryDir state; // the history both runs share, as one user's
+    Launch launch;
+    launch.environment.insert("XDG_DATA_HOME", state.path());
+    {
+        ToolRun run(Emulated{"upgradable"}, {"-l"}, launch);
+        QVERIFY(run.prepared);
+        QVERIFY(run.startUpgrade() >= 0);
+        QTRY_COMPARE_WITH_TIMEOUT(run.historyRecords().first().toObject()["outcome"].toString(),
+                                  QString("in progress"), 10000);
+        run.signal(SIGKILL);
+        QVERIFY(run.finished());
+        // dfu-util outlives the tool and finishes the write; the device leaves.
+        QTRY_VERIFY_WITH_TIMEOUT(run.emulated.presence().startsWith("absent"), 20000);
+        const QJsonObject record = run.historyRecords().first().toObject();
+        QCOMPARE(record["outcome"].toString(), QString("in progress"));
+        QCOMPARE(record["serial"].toString(), serial);
+    }
+    ToolRun again(Emulated{"no-device"}, {"-l"}, launch);
+    QVERIFY(again.prepared);
+    QVERIFY(again.waitFor("History: 1 attempt(s) of an earlier run ended without an outcome") >= 0);
+    const QJsonArray records = again.historyRecords();
+    QCOMPARE(records.size(), 1);
+    QCOMPARE(records.first().toObject()["outcome"].toString(), QString("interrupted"));
+}
+
+// Two stations (two tools, each with its own local history) share one server;
+// it is stopped and started again while they run: every record arrives, once.
+void TestRealDevice::sharedHistoryGetsEveryRecordOnce()
+{
+    PostgresServer postgres;
+    QVERIFY(postgres.ready);
+    QVERIFY(postgres.start());
+    QTemporaryDir config; // the settings file both stations read: send again every second
+    QVERIFY(QDir().mkpath(config.filePath("velmora-upgrade")));
+    {
+        QSettings settings(config.filePath("velmora-upgrade/velmora-upgrade.conf"), QSettings::IniFormat);
+        settings.setValue("history/resend_seconds", 1);
+    }
+    Launch launch;
+    launch.environment.insert("XDG_CONFIG_HOME", config.path());
+    const QStringList arguments{"-l", "--history-server", postgres.conninfo()};
+    ToolRun first(Emulated{"upgradable"}, arguments, launch);
+    QVERIFY(first.prepared);
+    QVERIFY(first.startUpgrade() >= 0);
+    QVERIFY(first.waitFor("SM_A: /sig_FwDownloaded") >= 0);
+    QTRY_VERIFY_WITH_TIMEOUT(first.emulated.presence().startsWith("absent"), 10000);
+    // The second station starts once the first one's window has had its click.
+    ToolRun second(Emulated{"up-to-date"}, arguments, launch);
+    QVERIFY(second.prepared);
+    QVERIFY(second.waitFor("History: the verification of the device with serial") >= 0);
+
+    // The server goes while the device is away; the records made meanwhile wait.
+    QVERIFY(postgres.stop());
+    QVERIFY(first.emulated.plug());
+    QVERIFY(first.waitFor("History: the upgrade of the device with serial") >= 0);
+    // Unplugged long enough for the tool to see it gone, then back.
+    const int verified = second.find("SM_B: entered B6");
+    QVERIFY(second.emulated.unplug());
+    QVERIFY(second.waitFor("SM_B: entered B1", 20000, verified) >= 0);
+    QVERIFY(second.emulated.plug());
+    QTRY_COMPARE_WITH_TIMEOUT(second.count("History: the verification of the device with serial"), 2, 20000);
+    QVERIFY(first.waitFor("The shared history server is unreachable") >= 0);
+    QVERIFY(second.waitFor("The shared history server is unreachable") >= 0);
+
+    QVERIFY(postgres.start());
+    for (ToolRun *run : {&first, &second}) {
+        const int back = run->find("The shared history server is unreachable");
+        QVERIFY(run->waitFor("The shared history server is reachable - 0 record(s) wait to be sent", 30000, back) >= 0);
+    }
+    QCOMPARE(postgres.query("SELECT count(*), count(DISTINCT id) FROM velmora_upgrade_history"), QString("3|3"));
+    // What --history reads from the server: both stations' records.
+    QStringList outcomes;
+    for (const QJsonValue &record : first.historyRecords({"--history-server", postgres.conninfo()}))
+        outcomes << record.toObject()["outcome"].toString();
+    outcomes.sort();
+    QCOMPARE(outcomes, QStringList({"already current", "already current", "verified"}));
 }
 
 QTEST_MAIN(TestRealDevice)

@@ -43,6 +43,10 @@ deb=$(ls "$work"/${package}_*.deb)
 dpkg-deb -I "$deb" | grep -E '^ (Package|Version|Architecture|Depends):'
 # The embedded dfu-util needs libusb at run time: its dependency must be computed too.
 dpkg-deb -f "$deb" Depends | grep -q 'libusb-1.0-0' || fail "the dependency of the embedded dfu-util is missing"
+# Qt loads its SQL drivers as plugins: no library dependency names them.
+for driver in libqt5sql5-sqlite libqt5sql5-psql; do
+  dpkg-deb -f "$deb" Depends | grep -q "$driver" || fail "the dependency on $driver (the history's driver) is missing"
+done
 
 step "lintian"
 lintian --pedantic "$deb" > "$work/lintian.txt" 2>&1 || true
@@ -91,6 +95,11 @@ grep -E 'Start  "[^"]*dfu-util_simulator.sh" \("--dfu-util-command", "upload_OTP
 grep -q 'Start  "/usr/lib/velmora-upgrade/simulator/dfu-util_simulator.sh"' "$work/tool.err" \
   || fail "the installed tool did not use its installed simulator"
 [ -z "$(ls -A "$work/tmp")" ] || fail "the installed tool left its working directory behind"
+# The history in its default place, readable by the installed tool's driver.
+[ -s "$work/home/.local/share/velmora-upgrade/history.sqlite" ] || fail "the installed tool made no history file"
+header=$(env -i PATH=/usr/bin:/bin HOME="$work/home" velmora-upgrade --history csv | head -n 1 | tr -d '\r')
+[ "$header" = "$(printf 'id,started,finished,station,user,tool_version,firmware_file,firmware_revision,firmware_sha256,serial,usb_path,product_type,model,revision_before,outcome,write_exit_code,read_exit_code,write_ms,read_ms,last_error')" ] \
+  || fail "velmora-upgrade --history csv of the installed tool printed: $header"
 
 step "Desktop entry, AppStream metainfo, icon"
 desktop=/usr/share/applications/com.velmora.upgrade.desktop
