@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QCryptographicHash>
 #include <QDebug>
@@ -246,16 +247,6 @@ void startServer()
 
 } // namespace
 
-HistoryStore *historyStore()
-{
-    return store.get();
-}
-
-HistoryServer *historyServer()
-{
-    return server.get();
-}
-
 void toggleHistoryWindow()
 {
     if (!store)
@@ -311,6 +302,18 @@ void startHistory()
     QObject::connect(action, &QAction::triggered, toggleHistoryWindow);
     mainWindow->addAction(action);
     mainWindow->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Qt opens a context menu for the menu key only; Shift+F10 is the other
+    // key that keyboard users know for it.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), mainWindow);
+    QObject::connect(menuKey, &QShortcut::activated, [] {
+        QWidget *focus = mainWindow->focusWidget() ? mainWindow->focusWidget() : mainWindow.data();
+        const QPoint at = focus->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, focus->mapTo(mainWindow, at),
+                                focus->mapToGlobal(at));
+        QCoreApplication::sendEvent(mainWindow, &event);
+    });
+    mainWindow->setAccessibleDescription(
+        QStringLiteral("Ctrl+H or the context menu (Shift+F10) shows the history of upgrades."));
 }
 
 void finishHistory()

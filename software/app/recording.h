@@ -4,9 +4,6 @@
 // shared server gets what is finished, and Ctrl+H shows the History window.
 #pragma once
 
-class HistoryServer;
-class HistoryStore;
-
 // Opens the local history (what a dead process left in progress becomes
 // "interrupted"), starts sending to the shared server when one is named, and
 // connects the workflow and the main window. sm_A and sm_B exist, the worker
@@ -19,7 +16,3 @@ void finishHistory();
 
 // Shows the History window, or hides it when it is shown.
 void toggleHistoryWindow();
-
-// For the tests: the store and the server in use (null when there is none).
-HistoryStore *historyStore();
-HistoryServer *historyServer();

@@ -442,7 +442,7 @@ bool HistoryStore::forEachRecord(const std::function<void(const HistoryRecord &)
         if (!connection.opened)
             reason = describe(connection.db.lastError());
         else if (!query.prepare(QStringLiteral("SELECT %1 FROM records WHERE instr(ifnull(serial, ''), :serial) > 0 "
-                                               "ORDER BY started DESC, id").arg(columns().join(QLatin1Char(','))))) {
+                                               "ORDER BY started DESC, rowid DESC").arg(columns().join(QLatin1Char(','))))) {
             reason = describe(query.lastError());
         } else if (query.bindValue(QStringLiteral(":serial"), serialFilter.isNull() ? QStringLiteral("") : serialFilter), !query.exec())
             reason = describe(query.lastError());

@@ -64,7 +64,7 @@ void HistoryTableModel::refresh()
     // typed reaches the statement's text.
     QSqlQuery query(QSqlDatabase::database(connectionName, false));
     query.prepare(QStringLiteral("SELECT %1 FROM records WHERE instr(ifnull(serial, ''), :serial) > 0 "
-                                 "ORDER BY %2 %3, id")
+                                 "ORDER BY %2 %3, rowid %3")
                       .arg(shownColumns().join(QLatin1Char(',')), shownColumns().at(sortColumn),
                            sortOrder == Qt::AscendingOrder ? QStringLiteral("ASC") : QStringLiteral("DESC")));
     query.bindValue(QStringLiteral(":serial"), serialFilter.isNull() ? QStringLiteral("") : serialFilter); // never NULL
@@ -131,6 +131,7 @@ HistoryWindow::HistoryWindow(HistoryStore *store, QWidget *parent)
     auto *close = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
     connect(close, &QShortcut::activated, this, &QWidget::hide);
     model->sort(0, Qt::DescendingOrder);
+    table->resizeColumnsToContents();
     updateStatus();
 }
 
@@ -157,6 +158,8 @@ void HistoryWindow::refresh()
     if (!db.isOpen())
         db.open(); // the file may have been made since
     model->refresh();
+    // Measured on the rows in view only: cheap however long the history is.
+    table->resizeColumnsToContents();
     updateStatus();
 }
 
@@ -168,14 +171,19 @@ void HistoryWindow::updateStatus()
         lines << QStringLiteral("The history is unavailable: %1").arg(problem);
     } else {
         QSqlQuery count(QSqlDatabase::database(connectionName, false));
-        count.prepare(QStringLiteral("SELECT count(*) FROM records WHERE instr(ifnull(serial, ''), :serial) > 0"));
-        count.bindValue(QStringLiteral(":serial"), filter->text().isNull() ? QStringLiteral("") : filter->text());
+        // Without a filter the index counts the records; with one, every serial is looked at.
+        if (filter->text().isEmpty()) {
+            count.prepare(QStringLiteral("SELECT count(*) FROM records"));
+        } else {
+            count.prepare(QStringLiteral("SELECT count(*) FROM records WHERE instr(ifnull(serial, ''), :serial) > 0"));
+            count.bindValue(QStringLiteral(":serial"), filter->text());
+        }
         const int records = count.exec() && count.next() ? count.value(0).toInt() : 0;
+        const QString howMany = records == 1 ? QStringLiteral("1 record") : QStringLiteral("%1 records").arg(records);
         lines << (filter->text().isEmpty()
-                      ? QStringLiteral("%1 records, kept in %2.").arg(records).arg(store->path())
-                      : QStringLiteral("%1 records with a serial containing \"%2\", kept in %3.")
-                            .arg(records)
-                            .arg(filter->text(), store->path()));
+                      ? QStringLiteral("%1, kept in %2.").arg(howMany, store->path())
+                      : QStringLiteral("%1 with a serial containing \"%2\", kept in %3.")
+                            .arg(howMany, filter->text(), store->path()));
     }
     if (!serverText.isEmpty())
         lines << serverText;
