@@ -13,7 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
+#include <QMenu>
 #include <QLineEdit>
 #include <QCryptographicHash>
 #include <QDebug>
@@ -301,16 +301,22 @@ void startHistory()
     action->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(action, &QAction::triggered, toggleHistoryWindow);
     mainWindow->addAction(action);
-    mainWindow->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // One menu for the window's lifetime: a menu made and deleted for every
+    // opening leaves screen readers with a stale object in its place, which
+    // they then announce for the next new widget.
+    auto *menu = new QMenu(mainWindow);
+    menu->setObjectName(QStringLiteral("mainWindowMenu"));
+    menu->addAction(action);
+    mainWindow->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(mainWindow, &QWidget::customContextMenuRequested, menu,
+                     [menu](const QPoint &at) { menu->popup(mainWindow->mapToGlobal(at)); });
     // Qt opens a context menu for the menu key only; Shift+F10 is the other
     // key that keyboard users know for it.
     auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), mainWindow);
-    QObject::connect(menuKey, &QShortcut::activated, [] {
+    QObject::connect(menuKey, &QShortcut::activated, menu, [menu] {
         QWidget *focus = mainWindow->focusWidget() ? mainWindow->focusWidget() : mainWindow.data();
-        const QPoint at = focus->rect().center();
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, focus->mapTo(mainWindow, at),
-                                focus->mapToGlobal(at));
-        QCoreApplication::sendEvent(mainWindow, &event);
+        menu->popup(focus->mapToGlobal(focus->rect().center()));
+        menu->setActiveAction(menu->actions().value(0));
     });
     mainWindow->setAccessibleDescription(
         QStringLiteral("Ctrl+H or the context menu (Shift+F10) shows the history of upgrades."));

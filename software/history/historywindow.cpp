@@ -43,6 +43,17 @@ const QStringList &HistoryTableModel::shownColumns()
     return columns;
 }
 
+QVariant HistoryTableModel::data(const QModelIndex &index, int role) const
+{
+    const QVariant value = QSqlQueryModel::data(index, role);
+    const QString column = shownColumns().value(index.column());
+    if (role != Qt::DisplayRole || (column != QLatin1String("started") && column != QLatin1String("finished"))
+        || value.isNull())
+        return value;
+    const QDateTime time = QDateTime::fromString(value.toString(), Qt::ISODateWithMs);
+    return time.isValid() ? time.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : value;
+}
+
 void HistoryTableModel::setSerialFilter(const QString &text)
 {
     serialFilter = text;
@@ -78,7 +89,7 @@ HistoryWindow::HistoryWindow(HistoryStore *store, QWidget *parent)
     : QDialog(parent)
     , table(new QTableView(this))
     , filter(new QLineEdit(this))
-    , exportButton(new QPushButton(QStringLiteral("&Export..."), this))
+    , exportButton(new QPushButton(QStringLiteral("&Export"), this))
     , status(new QLabel(this))
     , store(store)
     , connectionName(QStringLiteral("velmora-history-window-%1").arg(++windowConnections))
@@ -96,6 +107,8 @@ HistoryWindow::HistoryWindow(HistoryStore *store, QWidget *parent)
     filter->setAccessibleName(QStringLiteral("Serial filter"));
     filter->setAccessibleDescription(QStringLiteral("Shows only the records whose device serial contains this text."));
     exportButton->setObjectName(QStringLiteral("historyExport"));
+    // Enter in the filter field must not start an export.
+    exportButton->setAutoDefault(false);
     exportButton->setAccessibleDescription(QStringLiteral("Saves the records shown as a CSV or JSON file."));
 
     table->setObjectName(QStringLiteral("historyTable"));

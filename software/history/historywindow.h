@@ -21,6 +21,9 @@ public:
     HistoryTableModel(const QString &connectionName, QObject *parent = nullptr);
     void setSerialFilter(const QString &text);
     void sort(int column, Qt::SortOrder order) override;
+    // Times as "2026-12-08 09:41:07" (UTC, as the header says): readable, and
+    // short enough to be heard.
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     // Runs the query again (a record was written).
     void refresh();
     // The stored column shown in that column.
