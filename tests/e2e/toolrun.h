@@ -176,10 +176,12 @@ public:
         return lines;
     }
 
+    // The index of the first line at or after from containing text, or -1. A
+    // negative from (a line that was not found) searches from the start.
     int find(const QString &text, int from = 0)
     {
         const QStringList &all = log();
-        for (int i = from; i < all.size(); ++i)
+        for (int i = qMax(from, 0); i < all.size(); ++i)
             if (all[i].contains(text))
                 return i;
         return -1;

@@ -322,7 +322,8 @@ void TestRealDevice::sharedHistoryGetsEveryRecordOnce()
     QVERIFY(first.emulated.plug());
     QVERIFY(first.waitFor("History: the upgrade of the device with serial") >= 0);
     // Unplugged long enough for the tool to see it gone, then back.
-    const int verified = second.find("SM_B: entered B6");
+    const int verified = second.waitFor("SM_B: entered B6");
+    QVERIFY(verified >= 0);
     QVERIFY(second.emulated.unplug());
     QVERIFY(second.waitFor("SM_B: entered B1", 20000, verified) >= 0);
     QVERIFY(second.emulated.plug());
@@ -333,6 +334,7 @@ void TestRealDevice::sharedHistoryGetsEveryRecordOnce()
     QVERIFY(postgres.start());
     for (ToolRun *run : {&first, &second}) {
         const int back = run->find("The shared history server is unreachable");
+        QVERIFY(back >= 0);
         QVERIFY(run->waitFor("The shared history server is reachable - 0 record(s) wait to be sent", 30000, back) >= 0);
     }
     QCOMPARE(postgres.query("SELECT count(*), count(DISTINCT id) FROM velmora_upgrade_history"), QString("3|3"));
