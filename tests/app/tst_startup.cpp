@@ -101,6 +101,8 @@ void TestStartup::init()
     runtimeDir = sandbox->filePath("runtime");
     QVERIFY(QDir().mkpath(runtimeDir));
     QFile::setPermissions(runtimeDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // A run in simulator mode keeps its simulated device in this test's sandbox.
+    qputenv("DFU_UTIL_SIMULATOR_STATE", sandbox->filePath("simulator-state").toLocal8Bit());
 }
 
 void TestStartup::startupLinesInOrder()
@@ -152,7 +154,6 @@ void TestStartup::simulatorMode()
 {
     const QString tmpdir = sandbox->filePath("tmp");
     QVERIFY(QDir().mkpath(tmpdir));
-    qputenv("DFU_UTIL_SIMULATOR_STATE", sandbox->filePath("simulator-state").toLocal8Bit());
 
     const Run run = runTool({"-s"}, tmpdir, runtimeDir);
     QCOMPARE(run.exitCode, 0);
