@@ -15,12 +15,11 @@
 #include <QApplication>
 #include <QMenu>
 #include <QLineEdit>
-#include <QCryptographicHash>
 #include <QDebug>
-#include <QFile>
 #include <QMap>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QSysInfo>
 
@@ -60,13 +59,13 @@ QString loginName()
     return qEnvironmentVariable("USER");
 }
 
-QString fileSha256(const QString &path)
+// The image's SHA-256 as the build recorded it: the start-up check has just
+// compared the unpacked file with it, so it is not hashed a second time.
+QString recordedSha256(const QString &fileName)
 {
-    QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-        return QString();
-    return QString::fromLatin1(hash.result().toHex());
+    const QRegularExpression line(QStringLiteral("^([0-9a-f]{64}) [ *]%1$").arg(QRegularExpression::escape(fileName)),
+                                  QRegularExpression::MultilineOption);
+    return line.match(recordedPayloadSums()).captured(1);
 }
 
 HistoryRecord recordFor(const DeviceInfo &info, const QString &serial, const QString &usbPath)
@@ -274,7 +273,7 @@ void startHistory()
     common.toolVersion = QStringLiteral(VELMORA_VERSION);
     common.firmwareFile = QString::fromLatin1(firmwareDfuFileName);
     common.firmwareRevision = desiredFwInfo().revision;
-    common.firmwareSha256 = fileSha256(tempFilePath(firmwareBinFileName));
+    common.firmwareSha256 = recordedSha256(QString::fromLatin1(firmwareBinFileName));
 
     store = std::make_unique<HistoryStore>();
     if (store->open()) {

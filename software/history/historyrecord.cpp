@@ -67,6 +67,12 @@ const QStringList &historyFieldNames()
     return names;
 }
 
+bool emptyFieldIsMissing(int field)
+{
+    const QString &name = historyFieldNames().at(field);
+    return name != QLatin1String("revision_before") && name != QLatin1String("last_error");
+}
+
 QString historyField(const HistoryRecord &r, int field)
 {
     switch (field) {
@@ -137,7 +143,7 @@ bool exportHistory(const RecordSource &source, const QString &format, QIODevice 
             QJsonObject object;
             for (int field = 0; field < names.size(); ++field) {
                 const QString value = historyField(record, field);
-                if (value.isEmpty() && field != 19 && field != 13)
+                if (value.isEmpty() && emptyFieldIsMissing(field))
                     object.insert(names.at(field), QJsonValue::Null);
                 else if (isNumberField(field))
                     object.insert(names.at(field), value.toLongLong());

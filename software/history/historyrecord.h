@@ -56,6 +56,10 @@ struct HistoryRecord {
 // The record's fields in export order: the CSV header and the JSON keys.
 const QStringList &historyFieldNames();
 
+// Whether an empty value of the field is a missing one (null in JSON and on the
+// server) rather than empty text, as the revision before and the error line are.
+bool emptyFieldIsMissing(int field);
+
 // The field with that name as text ("" for a missing value); started and
 // finished in ISO 8601 with milliseconds and "Z".
 QString historyField(const HistoryRecord &record, int field);

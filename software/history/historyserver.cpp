@@ -230,7 +230,7 @@ void HistoryServer::sendRound(QSqlDatabase &db)
         for (const HistoryRecord &record : records) {
             for (int field = 0; field < historyFieldNames().size(); ++field) {
                 const QString value = historyField(record, field);
-                query.bindValue(field, value.isEmpty() && field != 19 && field != 13 ? QVariant(QVariant::String)
+                query.bindValue(field, value.isEmpty() && emptyFieldIsMissing(field) ? QVariant(QVariant::String)
                                                                                        : QVariant(value));
             }
             if (!query.exec()) {

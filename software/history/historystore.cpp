@@ -203,12 +203,12 @@ bool HistoryStore::open()
             if (!connection.opened) {
                 reason = describe(db.lastError());
                 corrupt = isCorruption(db.lastError());
-            } else if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()) {
+            } else if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next()) {
+                // Reading the schema finds a file that is no database or whose
+                // first pages are damaged. A full integrity check would read
+                // every record at every start: a third of a second at 100,000.
                 reason = describe(query.lastError());
                 corrupt = isCorruption(query.lastError());
-            } else if (query.value(0).toString() != QLatin1String("ok")) {
-                reason = query.value(0).toString();
-                corrupt = true;
             } else {
                 query.finish();
                 // The write-ahead journal lets the window read while a record is
