@@ -142,7 +142,7 @@ bool prepareServerTable(QSqlDatabase &db, QString *problem)
 }
 
 HistoryServer::HistoryServer(HistoryStore *store, const QString &connectOptions, int resendMs, QObject *parent)
-    : QThread(parent)
+    : JoinedThread(parent)
     , store(store)
     , connectOptions(connectOptions)
     , resendMs(resendMs)
@@ -257,7 +257,7 @@ void HistoryServer::sendRound(QSqlDatabase &db)
     setState(state);
 }
 
-void HistoryServer::run()
+void HistoryServer::work()
 {
     const QString name = QStringLiteral("velmora-history-server-%1").arg(++serverConnections);
     {

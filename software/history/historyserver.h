@@ -7,9 +7,9 @@
 #pragma once
 
 #include "historystore.h"
+#include "joinedthread.h"
 
 #include <QString>
-#include <QThread>
 
 #include <condition_variable>
 #include <functional>
@@ -34,7 +34,7 @@ struct HistorySettings {
 };
 HistorySettings readHistorySettings();
 
-class HistoryServer : public QThread {
+class HistoryServer : public JoinedThread {
     Q_OBJECT
 
 public:
@@ -63,7 +63,7 @@ signals:
     void stateChanged();
 
 protected:
-    void run() override;
+    void work() override;
 
 private:
     void sendRound(QSqlDatabase &db);

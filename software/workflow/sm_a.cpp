@@ -22,7 +22,7 @@ std::atomic<int> lastRepeatFlag{0};
 
 SM_A::SM_A(const QString &dfuFilePath, const QString &firmwareFilePath, const QString &uploadedFwFilePath,
            QObject *parent)
-    : QThread(parent)
+    : JoinedThread(parent)
     , dfuFilePath(dfuFilePath)
     , firmwareFilePath(firmwareFilePath)
     , uploadedFwFilePath(uploadedFwFilePath)
@@ -210,7 +210,7 @@ ToolOutputListener SM_A::progressReporter()
     });
 }
 
-void SM_A::run()
+void SM_A::work()
 {
     // Stopping kills a dfu-util run in progress instead of waiting for it.
     const ToolCancellation cancellation([this] { return isStopRequested(); });

@@ -5,9 +5,8 @@
 
 #include "deviceinfo.h"
 #include "dfucommands.h"
+#include "joinedthread.h"
 #include "toolrunner.h"
-
-#include <QThread>
 
 #include <condition_variable>
 #include <functional>
@@ -37,7 +36,7 @@ struct UnusableDevices {
     bool operator!=(const UnusableDevices &other) const { return !(*this == other); }
 };
 
-class SM_A : public QThread {
+class SM_A : public JoinedThread {
     Q_OBJECT
 
 public:
@@ -121,7 +120,7 @@ signals:
     void sig_UnusableDevicesChanged();
 
 protected:
-    void run() override;
+    void work() override;
 
 private:
     // Waits until the time has passed or a stop is requested; with

@@ -137,6 +137,7 @@ private slots:
     void severalDevicesAreReportedOnce();
     void unreadableDeviceReplacedByAnother();
     void stopDuringSlowToolRun();
+    void ownerMayChangeWhatAnEndedWorkerRead();
     void requestsWakeTheWorkerAtOnce();
     void progressFollowsTheTransfers();
     void debugOutputSuppressesRepetition();
@@ -705,6 +706,37 @@ void TestWorkflow::stopDuringSlowToolRun()
     QVERIFY(capture.texts().filter(QRegularExpression("^Stop requested: killing \"")).size() == 1);
     // A killed run is a failure, never a success.
     QVERIFY(capture.texts().filter(QRegularExpression("^Exit with -1 from \"")).size() == 1);
+}
+
+void TestWorkflow::ownerMayChangeWhatAnEndedWorkerRead()
+{
+    // Stopped while it pauses between listings, the worker lists once more
+    // (reading the command table) after the owner's last look at its lock, then
+    // ends. Once it is joined, the owner may change what it read: under the
+    // thread sanitizer that is a reported race unless the join is seen.
+    prepare("no-device");
+    worker = std::make_unique<SM_A>(tempFilePath(firmwareDfuFileName), tempFilePath(firmwareBinFileName),
+                                    tempFilePath(uploadedFwFileName));
+    worker->idleScanDelayMs = 2000;
+    int cycles = 0;
+    connect(worker.get(), &SM_A::sig_NoDevConn, this, [&cycles] { ++cycles; });
+    worker->start();
+    QTRY_VERIFY_WITH_TIMEOUT(cycles >= 2, 15000); // it pauses now
+    worker->requestStop();
+    QTRY_VERIFY_WITH_TIMEOUT(worker->isFinished(), 15000);
+    worker.reset();
+    commandTable()[List] = {FAKE_TOOL, {"--exit", "74"}};
+
+    // The same with nothing else in between that the sanitizer could take
+    // for an ordering: a thread that ended long before it is joined.
+    struct Probe : JoinedThread {
+        int value = 0;
+        void work() override { value = 1; }
+    } probe;
+    probe.start();
+    QTRY_VERIFY_WITH_TIMEOUT(probe.isFinished(), 15000);
+    QVERIFY(probe.wait());
+    probe.value = 2;
 }
 
 void TestWorkflow::debugOutputSuppressesRepetition()
