@@ -3,6 +3,13 @@
 // libusb-1.0.so.0 and found through LD_LIBRARY_PATH, it puts the unmodified
 // dfu-util in front of an emulated boot loader instead of the USB bus. Without
 // that variable the bus is empty.
+//
+// A program that watches the bus (the tool) gets libusb's hotplug events: the
+// devices' presence files are watched with inotify, and a device away for a
+// while comes back at its time, so that arrivals, departures, the leave after
+// a write and the return all reach it as real USB events would. With
+// VELMORA_EMULATOR_NO_HOTPLUG set the bus has no hotplug capability, like a
+// system without udev.
 
 #include "bootloader.h"
 #include "device.h"
@@ -11,11 +18,16 @@
 #include <libusb.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdarg>
 #include <cstdlib>
 #include <cerrno>
 #include <cstring>
+#include <map>
 #include <memory>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/inotify.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 #include <new>
@@ -25,8 +37,28 @@
 using emulator::BootLoader;
 using emulator::Identity;
 
+struct HotplugCallback {
+    libusb_hotplug_callback_handle handle;
+    int events, vendor, product;
+    libusb_hotplug_callback_fn function;
+    void *userData;
+};
+
+// A device on the bus as the last look at it saw it.
+struct SeenDevice {
+    int devnum;
+    Identity identity;
+};
+
 struct libusb_context {
     std::string stateDir;
+    // Hotplug: used by the one thread that handles events, except interruptFd.
+    std::vector<HotplugCallback> callbacks;
+    libusb_hotplug_callback_handle nextHandle = 1;
+    std::map<std::string, SeenDevice> seen; // by folder
+    int inotifyFd = -1;
+    int stateWatch = -1; // the state directory's watch
+    int interruptFd = -1;
 };
 
 struct libusb_device {
@@ -58,6 +90,144 @@ std::string stateFromEnvironment()
 
 constexpr size_t maxAlts = 16;
 
+// dfu-util as Debian installs it, or as the tool unpacks it ("dfu-util.exe").
+bool isDfuUtil()
+{
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0)
+        return true;
+    const std::string program(path, size_t(length));
+    return program.compare(program.find_last_of('/') + 1, 8, "dfu-util") == 0;
+}
+
+bool hotplugAvailable()
+{
+    const char *off = std::getenv("VELMORA_EMULATOR_NO_HOTPLUG");
+    return !off || !*off;
+}
+
+// The devices on the bus now, after those whose time away is over came back.
+std::map<std::string, SeenDevice> devicesOnBus(const std::string &stateDir)
+{
+    std::map<std::string, SeenDevice> devices;
+    if (stateDir.empty())
+        return devices;
+    emulator::refreshPresence(stateDir);
+    for (const std::string &folder : emulator::deviceFolders(stateDir)) {
+        const emulator::Presence presence = emulator::readPresence(folder);
+        std::string text;
+        Identity identity;
+        if (presence.present && emulator::readFile(folder + "/device.conf", &text) && Identity::parse(text, &identity))
+            devices[folder] = {presence.devnum, identity};
+    }
+    return devices;
+}
+
+// Watches the state directory and every device folder in it: presence files
+// and device folders change by renames, creations and removals. Watching a
+// folder again is harmless.
+void watchFolders(libusb_context *context)
+{
+    if (context->stateDir.empty())
+        return;
+    context->stateWatch = inotify_add_watch(context->inotifyFd, context->stateDir.c_str(),
+                                            IN_CREATE | IN_DELETE | IN_MOVED_TO | IN_MOVED_FROM | IN_ONLYDIR);
+    for (const std::string &folder : emulator::deviceFolders(context->stateDir))
+        inotify_add_watch(context->inotifyFd, folder.c_str(), IN_CREATE | IN_DELETE | IN_MOVED_TO | IN_ONLYDIR);
+}
+
+// The earliest time a device away comes back; LLONG_MAX for none.
+long long nextReturnMs(const std::string &stateDir)
+{
+    long long next = LLONG_MAX;
+    if (stateDir.empty())
+        return next;
+    for (const std::string &folder : emulator::deviceFolders(stateDir)) {
+        const emulator::Presence presence = emulator::readPresence(folder);
+        if (!presence.present && presence.backAtMs != 0)
+            next = std::min(next, presence.backAtMs);
+    }
+    return next;
+}
+
+void drain(int fd)
+{
+    char buffer[4096];
+    while (fd >= 0 && read(fd, buffer, sizeof buffer) > 0) {
+    }
+}
+
+// Reads the pending file events; true when one may change the bus: a device
+// folder made or removed, a presence or identity file replaced. A device's
+// memories change at every block written, and say nothing about the bus.
+bool busFilesChanged(const libusb_context *context)
+{
+    alignas(inotify_event) char buffer[8192];
+    bool changed = false;
+    ssize_t length;
+    while ((length = read(context->inotifyFd, buffer, sizeof buffer)) > 0) {
+        for (ssize_t at = 0; at < length;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
+            const std::string name = event->len ? event->name : "";
+            if (event->wd == context->stateWatch || (event->mask & IN_Q_OVERFLOW) || name == "presence"
+                || name == "device.conf")
+                changed = true;
+            at += ssize_t(sizeof(inotify_event) + event->len);
+        }
+    }
+    return changed;
+}
+
+libusb_device *deviceFor(const libusb_context *context, const std::string &folder, const SeenDevice &seen)
+{
+    libusb_device *device = new libusb_device;
+    device->stateDir = context->stateDir;
+    device->folder = folder;
+    device->identity = seen.identity;
+    device->devnum = seen.devnum;
+    return device;
+}
+
+// Calls the callbacks that want this event of this device; a callback that
+// returns non-zero is done.
+void dispatch(libusb_context *context, libusb_device *device, libusb_hotplug_event event)
+{
+    const std::vector<HotplugCallback> callbacks = context->callbacks;
+    for (const HotplugCallback &callback : callbacks) {
+        if (!(callback.events & event)
+            || (callback.vendor != LIBUSB_HOTPLUG_MATCH_ANY && callback.vendor != device->identity.vendor)
+            || (callback.product != LIBUSB_HOTPLUG_MATCH_ANY && callback.product != device->identity.product))
+            continue;
+        if (callback.function(context, device, event, callback.userData) != 0)
+            libusb_hotplug_deregister_callback(context, callback.handle);
+    }
+}
+
+// Compares the bus with the last look and reports the differences: a device
+// with a new device number has left and arrived again (re-enumerated).
+void reportChanges(libusb_context *context)
+{
+    const std::map<std::string, SeenDevice> now = devicesOnBus(context->stateDir);
+    for (const auto &[folder, seen] : context->seen) {
+        const auto still = now.find(folder);
+        if (still != now.end() && still->second.devnum == seen.devnum)
+            continue;
+        libusb_device *device = deviceFor(context, folder, seen);
+        dispatch(context, device, LIBUSB_HOTPLUG_EVENT_DEVICE_LEFT);
+        libusb_unref_device(device);
+    }
+    for (const auto &[folder, seen] : now) {
+        const auto before = context->seen.find(folder);
+        if (before != context->seen.end() && before->second.devnum == seen.devnum)
+            continue;
+        libusb_device *device = deviceFor(context, folder, seen);
+        dispatch(context, device, LIBUSB_HOTPLUG_EVENT_DEVICE_ARRIVED);
+        libusb_unref_device(device);
+    }
+    context->seen = now;
+}
+
 // A configuration descriptor with everything it points to, freed in one
 // piece: a plain C layout, so the pointer to its first member is its own.
 struct ConfigHolder {
@@ -80,14 +250,112 @@ int LIBUSB_CALL libusb_init(libusb_context **ctx)
     context->stateDir = stateFromEnvironment();
     if (ctx)
         *ctx = context;
-    emulator::takeProcessFault(context->stateDir);
+    // Faults and the record of runs are dfu-util's: a program that only
+    // watches the bus (the tool) takes no fault meant for its next run.
+    if (isDfuUtil() && !context->stateDir.empty()) {
+        const std::string command = emulator::commandOfThisRun();
+        emulator::appendLine(context->stateDir + "/runs.log", command.empty() ? "other" : command);
+        emulator::takeProcessFault(context->stateDir);
+    }
     return LIBUSB_SUCCESS;
 }
 
 void LIBUSB_CALL libusb_exit(libusb_context *ctx)
 {
+    libusb_context *context = contextOf(ctx);
+    for (int *fd : {&context->inotifyFd, &context->interruptFd})
+        if (*fd >= 0) {
+            close(*fd);
+            *fd = -1;
+        }
+    context->callbacks.clear();
     if (ctx && ctx != &defaultContext)
         delete ctx;
+}
+
+int LIBUSB_CALL libusb_has_capability(uint32_t capability)
+{
+    switch (capability) {
+    case LIBUSB_CAP_HAS_CAPABILITY: return 1;
+    case LIBUSB_CAP_HAS_HOTPLUG: return hotplugAvailable() ? 1 : 0;
+    default: return 0;
+    }
+}
+
+int LIBUSB_CALL libusb_hotplug_register_callback(libusb_context *ctx, int events, int flags, int vendor_id,
+                                                 int product_id, int, libusb_hotplug_callback_fn cb_fn,
+                                                 void *user_data, libusb_hotplug_callback_handle *callback_handle)
+{
+    if (!hotplugAvailable())
+        return LIBUSB_ERROR_NOT_SUPPORTED;
+    if (!cb_fn || !(events & (LIBUSB_HOTPLUG_EVENT_DEVICE_ARRIVED | LIBUSB_HOTPLUG_EVENT_DEVICE_LEFT)))
+        return LIBUSB_ERROR_INVALID_PARAM;
+    libusb_context *context = contextOf(ctx);
+    if (context->interruptFd < 0) {
+        context->interruptFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+        context->inotifyFd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        if (context->interruptFd < 0 || context->inotifyFd < 0)
+            return LIBUSB_ERROR_OTHER;
+        watchFolders(context);
+        context->seen = devicesOnBus(context->stateDir);
+    }
+    const HotplugCallback callback{context->nextHandle++, events, vendor_id, product_id, cb_fn, user_data};
+    context->callbacks.push_back(callback);
+    if (callback_handle)
+        *callback_handle = callback.handle;
+    if ((flags & LIBUSB_HOTPLUG_ENUMERATE) && (events & LIBUSB_HOTPLUG_EVENT_DEVICE_ARRIVED)) {
+        for (const auto &[folder, seen] : context->seen) {
+            libusb_device *device = deviceFor(context, folder, seen);
+            dispatch(context, device, LIBUSB_HOTPLUG_EVENT_DEVICE_ARRIVED);
+            libusb_unref_device(device);
+        }
+    }
+    return LIBUSB_SUCCESS;
+}
+
+void LIBUSB_CALL libusb_hotplug_deregister_callback(libusb_context *ctx,
+                                                    libusb_hotplug_callback_handle callback_handle)
+{
+    libusb_context *context = contextOf(ctx);
+    auto &callbacks = context->callbacks;
+    callbacks.erase(std::remove_if(callbacks.begin(), callbacks.end(),
+                                   [callback_handle](const HotplugCallback &callback) {
+                                       return callback.handle == callback_handle;
+                                   }),
+                    callbacks.end());
+}
+
+void LIBUSB_CALL libusb_interrupt_event_handler(libusb_context *ctx)
+{
+    const libusb_context *context = contextOf(ctx);
+    const uint64_t one = 1;
+    if (context->interruptFd >= 0 && ::write(context->interruptFd, &one, sizeof one) < 0) {
+        // The counter is full: a wake-up is pending anyway.
+    }
+}
+
+// Waits up to tv (for ever without it) for a change on the bus, a device's
+// return or an interruption, and reports what changed.
+int LIBUSB_CALL libusb_handle_events_timeout_completed(libusb_context *ctx, struct timeval *tv, int *completed)
+{
+    libusb_context *context = contextOf(ctx);
+    if (completed && *completed)
+        return LIBUSB_SUCCESS;
+    long long timeoutMs = tv ? (long long)tv->tv_sec * 1000 + tv->tv_usec / 1000 : LLONG_MAX;
+    const long long back = nextReturnMs(context->stateDir);
+    if (back != LLONG_MAX)
+        timeoutMs = std::min(timeoutMs, std::max(0LL, back - emulator::wallClockMs()));
+    pollfd fds[2] = {{context->interruptFd, POLLIN, 0}, {context->inotifyFd, POLLIN, 0}};
+    const int ready = poll(fds, 2, timeoutMs == LLONG_MAX ? -1 : int(std::min<long long>(timeoutMs, INT_MAX)));
+    if (ready < 0 && errno != EINTR)
+        return LIBUSB_ERROR_IO;
+    drain(context->interruptFd);
+    const bool returning = back != LLONG_MAX && back <= emulator::wallClockMs();
+    if (context->inotifyFd >= 0 && (busFilesChanged(context) || returning)) {
+        watchFolders(context); // a device folder made since the last look
+        reportChanges(context);
+    }
+    return LIBUSB_SUCCESS;
 }
 
 int LIBUSB_CALL libusb_set_option(libusb_context *, enum libusb_option, ...)

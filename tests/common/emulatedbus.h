@@ -102,6 +102,15 @@ public:
         return QString::fromLatin1(memory("transfers.log", serialNumber)).split('\n', Qt::SkipEmptyParts);
     }
 
+    // The dfu-util runs on this bus so far, one command each: "list", "otp",
+    // "fwinfo", "download", "readback".
+    QStringList runs() const
+    {
+        QFile file(dir + "/runs.log");
+        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).split('\n', Qt::SkipEmptyParts)
+                                               : QStringList();
+    }
+
     // "present devnum=N" or "absent", per device, from velmora-emulator show.
     QString presence(const QString &serialNumber = serial) const
     {

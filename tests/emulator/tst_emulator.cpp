@@ -8,6 +8,9 @@
 #include <QtTest>
 
 #include <csignal>
+#include <dlfcn.h>
+#include <libusb.h>
+#include <thread>
 
 namespace {
 
@@ -77,6 +80,7 @@ private slots:
     void faults();
     void erroredDeviceIsClearedByTheNextRun();
     void deviceComesBackAfterItsTimeAway();
+    void hotplugEventsFollowTheBus();
     void killedRunLeavesWhatTheDeviceWrote();
     void runPutsTheEmulatedBusInFront();
 
@@ -340,6 +344,104 @@ void TestEmulator::deviceComesBackAfterItsTimeAway()
     QCOMPARE(bus->dfuUtil({"-d", "0483", "-a", "0", "-s", "0x08000000:leave", "-D", "firmware.bin"}, work.path()).exitCode, 0);
     QTRY_VERIFY_WITH_TIMEOUT(bus->dfuUtil({"-d", "0483", "-l"}).found().size() == 4, 10000);
     QVERIFY(bus->dfuUtil({"-d", "0483", "-l"}).found().first().contains("devnum=6,"));
+}
+
+// A program that watches the bus (the tool) through our library's hotplug
+// functions learns of every departure and arrival, a device's return after its
+// time away included, and nothing of its memories being written.
+void TestEmulator::hotplugEventsFollowTheBus()
+{
+    QVERIFY(bus->prepare("upgradable", {"--fast", "--return-after", "1"}));
+    void *library = dlopen(EMULATOR_LIBRARY_DIR "/libusb-1.0.so.0", RTLD_NOW | RTLD_LOCAL);
+    QVERIFY2(library, dlerror());
+    const auto resolve = [library](auto *&pointer, const char *name) {
+        pointer = reinterpret_cast<std::remove_reference_t<decltype(pointer)>>(dlsym(library, name));
+        return pointer != nullptr;
+    };
+    struct Watch {
+        decltype(&libusb_get_device_address) address = nullptr;
+        QStringList events; // "left 5", "arrived 6": the event and the device number
+    } watch;
+    decltype(&libusb_init) init = nullptr;
+    decltype(&libusb_exit) exit = nullptr;
+    decltype(&libusb_has_capability) capable = nullptr;
+    decltype(&libusb_hotplug_register_callback) registerCallback = nullptr;
+    decltype(&libusb_handle_events_timeout_completed) handleEvents = nullptr;
+    decltype(&libusb_interrupt_event_handler) interrupt = nullptr;
+    QVERIFY(resolve(init, "libusb_init") && resolve(exit, "libusb_exit") && resolve(capable, "libusb_has_capability")
+            && resolve(registerCallback, "libusb_hotplug_register_callback")
+            && resolve(handleEvents, "libusb_handle_events_timeout_completed")
+            && resolve(interrupt, "libusb_interrupt_event_handler")
+            && resolve(watch.address, "libusb_get_device_address"));
+
+    qputenv("VELMORA_EMULATOR_STATE", bus->stateDir().toLocal8Bit());
+    libusb_context *context = nullptr;
+    QCOMPARE(init(&context), 0);
+    QCOMPARE(capable(LIBUSB_CAP_HAS_HOTPLUG), 1);
+    const auto record = [](libusb_context *, libusb_device *device, libusb_hotplug_event event, void *to) {
+        auto *watch = static_cast<Watch *>(to);
+        watch->events << QStringLiteral("%1 %2")
+                             .arg(event == LIBUSB_HOTPLUG_EVENT_DEVICE_ARRIVED ? "arrived" : "left")
+                             .arg(watch->address(device));
+        return 0;
+    };
+    int handle = 0;
+    QCOMPARE(registerCallback(context, LIBUSB_HOTPLUG_EVENT_DEVICE_ARRIVED | LIBUSB_HOTPLUG_EVENT_DEVICE_LEFT, 0,
+                              0x0483, 0xdf11, LIBUSB_HOTPLUG_MATCH_ANY, record, &watch, &handle),
+             0);
+    const auto handleFor = [&](int ms) {
+        QElapsedTimer clock;
+        clock.start();
+        timeval wait{0, 100000};
+        while (clock.elapsed() < ms)
+            handleEvents(context, &wait, nullptr);
+    };
+
+    // A write changes the memories only; the cable pulled is a departure, the
+    // device plugged in again an arrival with a new device number.
+    QVERIFY(writeFile(work.filePath("firmware.bin"), describedFirmwareImage()));
+    QCOMPARE(bus->dfuUtil({"-d", "0483", "-a", "0", "-s", "0x08000000", "-D", "firmware.bin"}, work.path()).exitCode, 0);
+    handleFor(300);
+    QCOMPARE(watch.events, QStringList());
+    QVERIFY(bus->unplug());
+    handleFor(300);
+    QCOMPARE(watch.events, QStringList{"left 5"});
+    QVERIFY(bus->plug());
+    handleFor(300);
+    QCOMPARE(watch.events, (QStringList{"left 5", "arrived 6"}));
+    // Leaving boot mode after a write, it is back by itself after its time away.
+    QCOMPARE(bus->dfuUtil({"-d", "0483", "-a", "0", "-s", "0x08000000:leave", "-D", "firmware.bin"}, work.path()).exitCode,
+             0);
+    handleFor(300);
+    QCOMPARE(watch.events, (QStringList{"left 5", "arrived 6", "left 6"}));
+    handleFor(1500);
+    QCOMPARE(watch.events, (QStringList{"left 5", "arrived 6", "left 6", "arrived 7"}));
+    // Another device of ours plugged in beside it.
+    QVERIFY(bus->prepare("up-to-date", {"--fast", "--return-after", "0", "--serial", "3276356C3240", "--add"}));
+    handleFor(300);
+    QCOMPARE(watch.events.size(), 5);
+    QVERIFY(watch.events.last().startsWith("arrived "));
+
+    // Waiting without a time limit ends when another thread interrupts it.
+    std::thread interrupter([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        interrupt(context);
+    });
+    QCOMPARE(handleEvents(context, nullptr, nullptr), 0);
+    interrupter.join();
+    exit(context);
+
+    // A system without hotplug events.
+    qputenv("VELMORA_EMULATOR_NO_HOTPLUG", "1");
+    QCOMPARE(init(&context), 0);
+    QCOMPARE(capable(LIBUSB_CAP_HAS_HOTPLUG), 0);
+    QCOMPARE(registerCallback(context, LIBUSB_HOTPLUG_EVENT_DEVICE_ARRIVED, 0, 0x0483, 0xdf11,
+                              LIBUSB_HOTPLUG_MATCH_ANY, record, &watch, &handle),
+             int(LIBUSB_ERROR_NOT_SUPPORTED));
+    exit(context);
+    qunsetenv("VELMORA_EMULATOR_NO_HOTPLUG");
+    qunsetenv("VELMORA_EMULATOR_STATE");
+    dlclose(library);
 }
 
 // With a real device's timing, dfu-util killed in the middle of the write:
