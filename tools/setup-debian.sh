@@ -10,7 +10,7 @@ packages=(
   libpq-dev pkg-config      # libpq: checking a history server's connection string
   postgresql                # a PostgreSQL server the history tests start in the build tree, and stop
   dfu-util                  # the program embedded into the tool; dfu-suffix checks our DfuSe file
-  libusb-1.0-0-dev          # libusb.h: the emulated USB bus that dfu-util runs against in the tests
+  libusb-1.0-0-dev          # libusb: the tool's USB hotplug events; libusb.h for the emulated USB bus of the tests
   fonts-freefont-otf         # FreeSans, the window font
   xvfb xauth xdotool libx11-dev  # end-to-end tests and the headless demo on a virtual display
   python3-pyatspi at-spi2-core dbus-daemon  # the end-to-end test of what a screen reader gets (AT-SPI)

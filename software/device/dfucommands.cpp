@@ -106,6 +106,7 @@ DeviceList listDevices()
     list.serialUnreadable = devicesWithUnreadableSerial(result.output);
     if (result.exitCode != 0)
         return list;
+    list.toolRan = true;
     const DeviceListing listing = parseDeviceList(result.output);
     list.serials = listing.serials;
     list.paths = listing.paths;

@@ -26,6 +26,7 @@ struct DeviceList {
     QStringList unopenable;       // see unopenableDevices
     QStringList serialUnreadable; // see devicesWithUnreadableSerial
     bool several = false;         // more than one of our devices: none of them is used
+    bool toolRan = false;         // dfu-util ran and ended with exit code 0
 };
 
 DeviceListing parseDeviceList(const QString &output);

@@ -195,9 +195,53 @@ void SM_A::downloadFinished()
 void SM_A::pause(unsigned ms, bool untilRequest) const
 {
     std::unique_lock<std::mutex> lock(mutex);
-    wake.wait_for(lock, std::chrono::milliseconds(ms), [this, untilRequest] {
-        return stopRequested || (untilRequest && request != NoRequest);
-    });
+    const auto woken = [this, untilRequest] { return stopRequested || (untilRequest && request != NoRequest); };
+    // The whole pause even when events come in bursts: a device that keeps
+    // appearing and vanishing must not make dfu-util run more often than this.
+    if (wake.wait_for(lock, std::chrono::milliseconds(ms), woken) || !watcher || !busQuiet)
+        return;
+    wake.wait(lock, [this, &woken] { return woken() || busChangedSinceListing; });
+}
+
+void SM_A::busChanged()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        busChangedSinceListing = true;
+    }
+    wake.notify_all();
+}
+
+DeviceList SM_A::listBus()
+{
+    {
+        // A change from now on is seen by this listing or wakes the next pause.
+        std::lock_guard<std::mutex> lock(mutex);
+        busChangedSinceListing = false;
+    }
+    const DeviceList list = listDevices();
+    // No device, our one device or several of them change only when a device
+    // arrives or leaves. A failed listing, or a device that cannot be opened
+    // or named, may change by itself (permissions applied late, another
+    // program done with it): that is looked at again after every pause.
+    busQuiet = list.toolRan && list.unopenable.isEmpty() && list.serialUnreadable.isEmpty();
+    return list;
+}
+
+void SM_A::startWatchingBus()
+{
+    QString problem;
+    if (watchBus) {
+        watcher = std::make_unique<HotplugWatcher>([this] { busChanged(); });
+        if (watcher->start(&problem)) {
+            qInfo() << "Device detection: USB hotplug events; the devices are listed when one arrives or leaves";
+            return;
+        }
+        watcher.reset();
+    }
+    qInfo().noquote() << QStringLiteral("Device detection: listing every %1 ms%2")
+                             .arg(idleScanDelayMs)
+                             .arg(watchBus ? QStringLiteral(" (no USB hotplug events: %1)").arg(problem) : QString());
 }
 
 // Turns dfu-util's progress lines into sig_Progress while it transfers.
@@ -214,6 +258,12 @@ void SM_A::work()
 {
     // Stopping kills a dfu-util run in progress instead of waiting for it.
     const ToolCancellation cancellation([this] { return isStopRequested(); });
+    startWatchingBus();
+    // The watcher calls into this object: it ends with the thread.
+    struct StopWatching {
+        std::unique_ptr<HotplugWatcher> &watcher;
+        ~StopWatching() { watcher.reset(); }
+    } stopWatching{watcher};
 
     enum Step { NewCycle, Scan, Connected, Download, Verify, DeviceError };
     Step step = NewCycle;
@@ -239,7 +289,7 @@ void SM_A::work()
         case Scan: {
             emit sig_A2_entered();
             emit sig_scanning();
-            const DeviceList list = listDevices();
+            const DeviceList list = listBus();
             noteUnusable(list);
             if (list.error != 0) {
                 step = NewCycle;
@@ -297,6 +347,9 @@ void SM_A::work()
             }
             const qint64 writeMs = writing.elapsed();
             downloadFinished();
+            // The device is looked for after the pause whether or not it left:
+            // one that stayed (a failed write) sends no event.
+            busQuiet = false;
             if (exitCode != 0) {
                 qInfo() << "SM_A: writing the firmware ended with an error:" << lastError;
                 emit sig_FwDownloadFailed(lastSerial);
@@ -343,7 +396,7 @@ void SM_A::work()
                 pause(connectedPollDelayMs);
                 if (isStopRequested())
                     return;
-                const DeviceList list = listDevices();
+                const DeviceList list = listBus();
                 noteUnusable(list);
                 if (!(list.error == 0 && list.serials.first() == lastSerial))
                     break;

@@ -5,11 +5,13 @@
 
 #include "deviceinfo.h"
 #include "dfucommands.h"
+#include "hotplugwatcher.h"
 #include "joinedthread.h"
 #include "toolrunner.h"
 
 #include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
 
 // A device as the worker announced it with sig_DevConn: what was read, and the
@@ -83,6 +85,14 @@ public:
     unsigned idleScanDelayMs = 200;      // before each scan while no device is known
     unsigned connectedPollDelayMs = 200; // between looks at a known device
 
+    // Learn of changes on the USB bus from hotplug events instead of listing
+    // after every pause; set before the thread starts. Where the system has no
+    // such events the worker lists after every pause as before.
+    bool watchBus = false;
+    // Something changed on the bus: the worker lists the devices again, but
+    // never sooner than its pause after the last listing. Any thread.
+    void busChanged();
+
 signals:
     void sig_NoDevConn();
     void sig_DevConn();
@@ -124,8 +134,13 @@ protected:
 
 private:
     // Waits until the time has passed or a stop is requested; with
-    // untilRequest also until a request comes.
+    // untilRequest also until a request comes. While bus events are watched
+    // and the last listing left nothing that could change by itself, it then
+    // waits on until something changes on the bus.
     void pause(unsigned ms, bool untilRequest = false) const;
+    // listDevices, noting whether its result can change without a bus event.
+    DeviceList listBus();
+    void startWatchingBus();
     ToolOutputListener progressReporter();
     // The request to carry out now for the announced device, NoRequest when
     // there is none or a stop is requested; a request made for another device
@@ -142,6 +157,8 @@ private:
     const QString uploadedFwFilePath;
     QString lastSerial;
     QString lastPath; // the USB path of the device with lastSerial
+    std::unique_ptr<HotplugWatcher> watcher; // while the thread runs, when watchBus
+    bool busQuiet = false; // worker thread: the last listing can change only with the bus
     quint64 readings = 0; // devices read so far: the numbers they are announced with
 
     mutable std::mutex mutex; // guards the members below
@@ -154,6 +171,7 @@ private:
     ConnectedDevice announced;
     UnusableDevices unusable;
     bool readBackUnreadable = false;
+    bool busChangedSinceListing = false;
 };
 
 // The one device worker, set by start-up.

@@ -62,6 +62,8 @@ private slots:
     void faultsEndInTheTruth_data();
     void faultsEndInTheTruth();
     void killedDuringTheWriteIsInterrupted();
+    void waitsForBusEvents_data();
+    void waitsForBusEvents();
     void sharedHistoryGetsEveryRecordOnce();
 };
 
@@ -289,6 +291,83 @@ void TestRealDevice::killedDuringTheWriteIsInterrupted()
     const QJsonArray records = again.historyRecords();
     QCOMPARE(records.size(), 1);
     QCOMPARE(records.first().toObject()["outcome"].toString(), QString("interrupted"));
+}
+
+// The tool learns of changes on the bus from USB hotplug events and runs no
+// dfu-util while nothing changes; where there are no events it lists after
+// every pause. Events in a burst never make it list more often than that.
+void TestRealDevice::waitsForBusEvents_data()
+{
+    QTest::addColumn<QString>("configuration");
+    QTest::addColumn<bool>("events");
+    QTest::addColumn<QString>("change"); // what the test does once the tool has settled
+    QTest::addColumn<int>("quietMs");    // then counts the dfu-util runs in this time
+    QTest::addColumn<int>("minRuns");
+    QTest::addColumn<int>("maxRuns");
+
+    QTest::newRow("no device") << "no-device" << true << "" << 10000 << 0 << 0;
+    QTest::newRow("waiting for the click") << "upgradable" << true << "" << 10000 << 0 << 0;
+    QTest::newRow("swapped for another") << "upgradable" << true << "swap" << 3000 << 0 << 0;
+    QTest::newRow("a burst of events") << "upgradable" << true << "burst" << 3000 << 0 << 0;
+    QTest::newRow("no events: polling") << "no-device" << false << "" << 3000 << 3 << 8;
+}
+
+void TestRealDevice::waitsForBusEvents()
+{
+    QFETCH(QString, configuration);
+    QFETCH(bool, events);
+    QFETCH(QString, change);
+    QFETCH(int, quietMs);
+    QFETCH(int, minRuns);
+    QFETCH(int, maxRuns);
+
+    Launch launch;
+    if (!events)
+        launch.environment.insert("VELMORA_EMULATOR_NO_HOTPLUG", "1");
+    ToolRun run(Emulated{configuration}, {"-l"}, launch);
+    QVERIFY(run.prepared);
+    QVERIFY(run.waitFor(events ? "Device detection: USB hotplug events"
+                               : "Device detection: listing every 500 ms (no USB hotplug events: libusb has no "
+                                 "hotplug support here)") >= 0);
+    const QString ready = "Status: Connected to a T30 with firmware version C2";
+    if (configuration == "upgradable")
+        QVERIFY(run.waitFor(ready) >= 0);
+    else
+        QTRY_VERIFY_WITH_TIMEOUT(!run.emulated.runs().isEmpty(), 20000);
+
+    const QString other = "3276356C3240";
+    const int mark = run.log().size();
+    if (change == "swap") {
+        QVERIFY(run.emulated.unplug());
+        QVERIFY(run.emulated.prepare("up-to-date", {"--fast", "--return-after", "0", "--serial", other, "--add"}));
+        QVERIFY(run.waitFor("SM_B: entered B6: FW in dev. matches", 30000, mark) >= 0);
+        // Verified without a write; the one taken away was never touched.
+        for (const QString &device : {serial, other})
+            QCOMPARE(run.emulated.transfers(device).filter(QRegularExpression("^(erase|download) ")), QStringList());
+    } else if (change == "burst") {
+        const int before = run.emulated.runs().size();
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 10; ++i)
+            QVERIFY(run.emulated.unplug() && run.emulated.plug());
+        const qint64 burstMs = clock.elapsed();
+        QTest::qWait(3000); // what the burst started has ended
+        // A listing at most every 500 ms while the burst lasts, and the ones
+        // that follow it: at its start, the last one and the reads.
+        const int listings = run.emulated.runs().mid(before).count("list");
+        QVERIFY2(listings <= burstMs / 500 + 3, qPrintable(QStringLiteral("%1 listings in %2 ms").arg(listings).arg(burstMs)));
+        // The device is there, and still (or again) the one the window offers.
+        const QStringList statuses = run.log().filter("Status: ");
+        QVERIFY(!statuses.isEmpty());
+        QVERIFY2(statuses.last().contains(ready), qPrintable(statuses.last()));
+    }
+    QTest::qWait(1000); // the last run started has ended
+    const int before = run.emulated.runs().size();
+    QTest::qWait(quietMs);
+    const int runs = run.emulated.runs().size() - before;
+    QVERIFY2(runs >= minRuns && runs <= maxRuns, qPrintable(QStringLiteral("%1 dfu-util runs").arg(runs)));
+    if (change != "swap") // checkPromises knows one device of ours; the swap's are checked above
+        checkPromises(run, embeddedFirmware());
 }
 
 // Two stations (two tools, each with its own local history) share one server;
