@@ -29,7 +29,6 @@ protected:
 private:
     void run() final
     {
-        workDone.store(false, std::memory_order_relaxed);
         work();
         workDone.store(true, std::memory_order_release);
     }

@@ -198,7 +198,7 @@ void SM_A::pause(unsigned ms, bool untilRequest) const
     const auto woken = [this, untilRequest] { return stopRequested || (untilRequest && request != NoRequest); };
     // The whole pause even when events come in bursts: a device that keeps
     // appearing and vanishing must not make dfu-util run more often than this.
-    if (wake.wait_for(lock, std::chrono::milliseconds(ms), woken) || !watcher || !busQuiet)
+    if (wake.wait_for(lock, std::chrono::milliseconds(ms), woken) || !busEvents || !busQuiet)
         return;
     wake.wait(lock, [this, &woken] { return woken() || busChangedSinceListing; });
 }
@@ -228,20 +228,20 @@ DeviceList SM_A::listBus()
     return list;
 }
 
-void SM_A::startWatchingBus()
+std::unique_ptr<HotplugWatcher> SM_A::startWatchingBus()
 {
     QString problem;
     if (watchBus) {
-        watcher = std::make_unique<HotplugWatcher>([this] { busChanged(); });
+        auto watcher = std::make_unique<HotplugWatcher>([this] { busChanged(); });
         if (watcher->start(&problem)) {
             qInfo() << "Device detection: USB hotplug events; the devices are listed when one arrives or leaves";
-            return;
+            return watcher;
         }
-        watcher.reset();
     }
     qInfo().noquote() << QStringLiteral("Device detection: listing every %1 ms%2")
                              .arg(idleScanDelayMs)
                              .arg(watchBus ? QStringLiteral(" (no USB hotplug events: %1)").arg(problem) : QString());
+    return nullptr;
 }
 
 // Turns dfu-util's progress lines into sig_Progress while it transfers.
@@ -258,12 +258,9 @@ void SM_A::work()
 {
     // Stopping kills a dfu-util run in progress instead of waiting for it.
     const ToolCancellation cancellation([this] { return isStopRequested(); });
-    startWatchingBus();
-    // The watcher calls into this object: it ends with the thread.
-    struct StopWatching {
-        std::unique_ptr<HotplugWatcher> &watcher;
-        ~StopWatching() { watcher.reset(); }
-    } stopWatching{watcher};
+    // The watcher calls into this object: it ends with this function.
+    const std::unique_ptr<HotplugWatcher> watcher = startWatchingBus();
+    busEvents = watcher != nullptr;
 
     enum Step { NewCycle, Scan, Connected, Download, Verify, DeviceError };
     Step step = NewCycle;

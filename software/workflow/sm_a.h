@@ -140,7 +140,9 @@ private:
     void pause(unsigned ms, bool untilRequest = false) const;
     // listDevices, noting whether its result can change without a bus event.
     DeviceList listBus();
-    void startWatchingBus();
+    // The watcher of the bus's hotplug events, or none where the worker polls;
+    // says which in the log.
+    std::unique_ptr<HotplugWatcher> startWatchingBus();
     ToolOutputListener progressReporter();
     // The request to carry out now for the announced device, NoRequest when
     // there is none or a stop is requested; a request made for another device
@@ -157,8 +159,8 @@ private:
     const QString uploadedFwFilePath;
     QString lastSerial;
     QString lastPath; // the USB path of the device with lastSerial
-    std::unique_ptr<HotplugWatcher> watcher; // while the thread runs, when watchBus
-    bool busQuiet = false; // worker thread: the last listing can change only with the bus
+    bool busEvents = false; // worker thread: a hotplug watcher tells of changes on the bus
+    bool busQuiet = false;  // worker thread: the last listing can change only with the bus
     quint64 readings = 0; // devices read so far: the numbers they are announced with
 
     mutable std::mutex mutex; // guards the members below
