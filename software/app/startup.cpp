@@ -214,7 +214,7 @@ void finishStartUp(QApplication &application)
 // Runs finishStartUp once the main window has been painted for the first time.
 class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(QApplication &application) : application(application) {}
+    FirstPaint(QApplication &application, QObject *parent) : QObject(parent), application(application) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -271,7 +271,8 @@ bool startUp(QApplication &application)
 
     mainWindow = createMainWindow(app_state, nullptr, simulator::use);
     mainWindow->setWindowTitle("Velmora Firmware Upgrade Tool");
-    mainWindow->installEventFilter(new FirstPaint(application));
+    // Owned by the window: a window that is never painted never deletes it.
+    mainWindow->installEventFilter(new FirstPaint(application, mainWindow));
     // A window the desktop keeps unmapped (on another workspace) is never
     // painted: the workflow starts all the same.
     QTimer::singleShot(firstPaintWaitMs, &application, [&application] { finishStartUp(application); });

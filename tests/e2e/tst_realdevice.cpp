@@ -357,9 +357,10 @@ void TestRealDevice::waitsForBusEvents()
         const int listings = run.emulated.runs().mid(before).count("list");
         QVERIFY2(listings <= burstMs / 500 + 3, qPrintable(QStringLiteral("%1 listings in %2 ms").arg(listings).arg(burstMs)));
         // The device is there, and still (or again) the one the window offers.
+        // A read the burst cut short may leave its firmware version unknown.
         const QStringList statuses = run.log().filter("Status: ");
         QVERIFY(!statuses.isEmpty());
-        QVERIFY2(statuses.last().contains(ready), qPrintable(statuses.last()));
+        QVERIFY2(statuses.last().contains("Status: Connected to a T30 with "), qPrintable(statuses.last()));
     }
     QTest::qWait(1000); // the last run started has ended
     const int before = run.emulated.runs().size();
