@@ -7,15 +7,15 @@ namespace {
 constexpr int vendorId = 0x0483;
 constexpr int productId = 0xdf11;
 
-int LIBUSB_CALL onHotplugEvent(libusb_context *, libusb_device *, libusb_hotplug_event, void *watcher)
+int LIBUSB_CALL onHotplugEvent(libusb_context *, libusb_device *, libusb_hotplug_event event, void *watcher)
 {
-    (*static_cast<std::function<void()> *>(watcher))();
+    (*static_cast<std::function<void(bool)> *>(watcher))(event == LIBUSB_HOTPLUG_EVENT_DEVICE_LEFT);
     return 0; // stay registered
 }
 
 } // namespace
 
-HotplugWatcher::HotplugWatcher(std::function<void()> changed)
+HotplugWatcher::HotplugWatcher(std::function<void(bool left)> changed)
     : changed(std::move(changed))
 {
 }

@@ -13,8 +13,9 @@ struct libusb_context;
 
 class HotplugWatcher {
 public:
-    // changed is called from the watcher's own thread, once per event.
-    explicit HotplugWatcher(std::function<void()> changed);
+    // changed is called from the watcher's own thread, once per event; its
+    // argument says whether a device left (false: one arrived).
+    explicit HotplugWatcher(std::function<void(bool left)> changed);
     ~HotplugWatcher();
     HotplugWatcher(const HotplugWatcher &) = delete;
     HotplugWatcher &operator=(const HotplugWatcher &) = delete;
@@ -26,7 +27,7 @@ public:
 private:
     void handleEvents();
 
-    std::function<void()> changed;
+    std::function<void(bool left)> changed;
     libusb_context *context = nullptr;
     int handle = 0;
     std::atomic<bool> stopping{false};

@@ -203,11 +203,12 @@ void SM_A::pause(unsigned ms, bool untilRequest) const
     wake.wait(lock, [this, &woken] { return woken() || busChangedSinceListing; });
 }
 
-void SM_A::busChanged()
+void SM_A::busChanged(bool deviceLeft)
 {
     {
         std::lock_guard<std::mutex> lock(mutex);
         busChangedSinceListing = true;
+        deviceLeftSinceListing = deviceLeft || deviceLeftSinceListing;
     }
     wake.notify_all();
 }
@@ -218,6 +219,8 @@ DeviceList SM_A::listBus()
         // A change from now on is seen by this listing or wakes the next pause.
         std::lock_guard<std::mutex> lock(mutex);
         busChangedSinceListing = false;
+        leftBeforeListing = deviceLeftSinceListing;
+        deviceLeftSinceListing = false;
     }
     const DeviceList list = listDevices();
     // No device, our one device or several of them change only when a device
@@ -232,7 +235,7 @@ std::unique_ptr<HotplugWatcher> SM_A::startWatchingBus()
 {
     QString problem;
     if (watchBus) {
-        auto watcher = std::make_unique<HotplugWatcher>([this] { busChanged(); });
+        auto watcher = std::make_unique<HotplugWatcher>([this](bool left) { busChanged(left); });
         if (watcher->start(&problem)) {
             qInfo() << "Device detection: USB hotplug events; the devices are listed when one arrives or leaves";
             return watcher;
@@ -292,7 +295,10 @@ void SM_A::work()
                 step = NewCycle;
                 break;
             }
-            if (list.serials.first() == lastSerial) {
+            // A device that left and is back with the same serial is read
+            // again: it may carry other firmware now, or its last read was
+            // cut short by its leaving.
+            if (list.serials.first() == lastSerial && !leftBeforeListing) {
                 step = Connected;
                 break;
             }
@@ -386,7 +392,8 @@ void SM_A::work()
             break;
         }
         case DeviceError: {
-            // Wait until the device that could not be read is replaced or gone.
+            // Wait until the device that could not be read is replaced, gone,
+            // or away and back (its read may have failed for its leaving).
             emit sig_A7_entered();
             emit sig_scanning();
             for (;;) {
@@ -395,7 +402,7 @@ void SM_A::work()
                     return;
                 const DeviceList list = listBus();
                 noteUnusable(list);
-                if (!(list.error == 0 && list.serials.first() == lastSerial))
+                if (!(list.error == 0 && list.serials.first() == lastSerial) || leftBeforeListing)
                     break;
             }
             step = NewCycle;

@@ -89,9 +89,10 @@ public:
     // after every pause; set before the thread starts. Where the system has no
     // such events the worker lists after every pause as before.
     bool watchBus = false;
-    // Something changed on the bus: the worker lists the devices again, but
-    // never sooner than its pause after the last listing. Any thread.
-    void busChanged();
+    // Something changed on the bus (a device left, or one arrived): the worker
+    // lists the devices again, but never sooner than its pause after the last
+    // listing. Any thread.
+    void busChanged(bool deviceLeft);
 
 signals:
     void sig_NoDevConn();
@@ -161,6 +162,7 @@ private:
     QString lastPath; // the USB path of the device with lastSerial
     bool busEvents = false; // worker thread: a hotplug watcher tells of changes on the bus
     bool busQuiet = false;  // worker thread: the last listing can change only with the bus
+    bool leftBeforeListing = false; // worker thread: a device left between the last two listings
     quint64 readings = 0; // devices read so far: the numbers they are announced with
 
     mutable std::mutex mutex; // guards the members below
@@ -174,6 +176,7 @@ private:
     UnusableDevices unusable;
     bool readBackUnreadable = false;
     bool busChangedSinceListing = false;
+    bool deviceLeftSinceListing = false;
 };
 
 // The one device worker, set by start-up.
