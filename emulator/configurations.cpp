@@ -33,7 +33,15 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 }
 
 // Writes one device folder under stateDir and plugs it in.
-bool addDevice(const QString &stateDir, const Identity &identity, const Contents &contents, QString *error)
+// A device's folder: its serial, and its path when a test placed it on a port.
+QString folderName(const Identity &identity, bool explicitPort)
+{
+    const QString serial = QString::fromStdString(identity.serial);
+    return explicitPort ? QStringLiteral("%1@1-%2").arg(serial).arg(identity.port) : serial;
+}
+
+bool addDevice(const QString &stateDir, const Identity &identity, const Contents &contents, QString *error,
+               bool explicitPort = false)
 {
     QTemporaryDir building(stateDir + "/.new-XXXXXX");
     building.setAutoRemove(true);
@@ -50,7 +58,7 @@ bool addDevice(const QString &stateDir, const Identity &identity, const Contents
         *error = QStringLiteral("cannot write the device in %1").arg(stateDir);
         return false;
     }
-    const QString folder = stateDir + "/" + QString::fromStdString(identity.serial);
+    const QString folder = stateDir + "/" + folderName(identity, explicitPort);
     QDir(folder).removeRecursively();
     if (!QDir().rename(dir, folder)) {
         *error = QStringLiteral("cannot create %1").arg(folder);
@@ -114,6 +122,8 @@ bool prepare(const QString &stateDir, const QString &name, const PrepareOptions 
     identity.serial = options.serial.toStdString();
     identity.realTiming = options.realTiming;
     identity.returnAfterMs = options.returnAfterMs;
+    if (options.port > 0)
+        identity.port = options.port;
     const int blocks = (desiredImage.size() + 2047) / 2048;
 
     if (name == "up-to-date") {
@@ -149,7 +159,7 @@ bool prepare(const QString &stateDir, const QString &name, const PrepareOptions 
     } else if (name == "leave-status-lost") {
         identity.leaveStatusLost = true;
     }
-    if (!addDevice(stateDir, identity, contents, error))
+    if (!addDevice(stateDir, identity, contents, error, options.port > 0))
         return false;
 
     if (name == "two-devices" || name == "beside-no-access") {

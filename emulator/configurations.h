@@ -17,6 +17,10 @@ struct PrepareOptions {
     QString serial = defaultSerial;
     int returnAfterMs = 4000;
     bool keepOthers = false;
+    // The port of the (first) device: its path is "1-<port>". 0: the
+    // configuration's own. A device on a port of its own has the folder
+    // "<serial>@1-<port>", so that two devices may share a serial.
+    int port = 0;
     QString description; // the tool's firmware description; empty: the one of this source tree
 };
 

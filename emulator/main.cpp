@@ -2,8 +2,8 @@
 // folder, plugs them in and out, and runs a program (dfu-util, the tool) with
 // that library in front of it.
 //
-//   velmora-emulator [--state DIR] prepare NAME [--fast] [--serial S] [--return-after SECONDS] [--add]
-//   velmora-emulator [--state DIR] plug|unplug [SERIAL]
+//   velmora-emulator [--state DIR] prepare NAME [--fast] [--serial S] [--port N] [--return-after SECONDS] [--add]
+//   velmora-emulator [--state DIR] plug|unplug [SERIAL | SERIAL@PATH]
 //   velmora-emulator [--state DIR] show
 //   velmora-emulator [--state DIR] run PROGRAM [ARGUMENTS...]
 
@@ -39,7 +39,8 @@ QString defaultState()
     return QString::fromLocal8Bit(base) + "/velmora-emulator";
 }
 
-// The devices a plug or unplug is meant for: the one with that serial, or all.
+// The devices a plug or unplug is meant for: the ones with that serial, the
+// one of that folder name ("SERIAL@1-3"), or all.
 QStringList folders(const QString &state, const QString &serial, QString *error)
 {
     QStringList result;
@@ -47,7 +48,8 @@ QStringList folders(const QString &state, const QString &serial, QString *error)
         std::string text;
         emulator::Identity identity;
         if (emulator::readFile(folder + "/device.conf", &text) && emulator::Identity::parse(text, &identity)
-            && (serial.isEmpty() || serial.toStdString() == identity.serial))
+            && (serial.isEmpty() || serial.toStdString() == identity.serial
+                || serial == QFileInfo(QString::fromStdString(folder)).fileName()))
             result << QString::fromStdString(folder);
     }
     if (result.isEmpty())
@@ -98,7 +100,7 @@ int main(int argc, char *argv[])
         "Emulated STM32 DfuSe boot loaders for dfu-util, through the libusb-1.0.so.0 beside this program.\n\n"
         "Commands:\n"
         "  prepare NAME        replace the emulated devices by the configuration NAME\n"
-        "  plug [SERIAL]       plug a device in again (a new device number), as after restarting it in boot mode\n"
+        "  plug [SERIAL]       plug a device (SERIAL or SERIAL@PATH) in again (a new device number), as after restarting it in boot mode\n"
         "  unplug [SERIAL]     pull a device's cable\n"
         "  show                one line per device: serial, presence, configuration\n"
         "  run PROGRAM [ARG]   run PROGRAM with the emulated bus in place of USB\n\n"
@@ -113,7 +115,9 @@ int main(int argc, char *argv[])
                                          "prepare: seconds until a device that left boot mode is back (0: only by plug).",
                                          "seconds", "4");
     const QCommandLineOption add("add", "prepare: keep the devices there are and add these.");
-    parser.addOptions({state, fast, serial, returnAfter, add});
+    const QCommandLineOption port("port", "prepare: the USB port of the (first) device, path 1-N; its folder is SERIAL@1-N.",
+                                  "N");
+    parser.addOptions({state, fast, serial, returnAfter, add, port});
     parser.addPositionalArgument("command", "prepare, plug, unplug, show or run");
     parser.process(app);
 
@@ -135,6 +139,11 @@ int main(int argc, char *argv[])
         options.serial = parser.value(serial);
         options.returnAfterMs = int(seconds * 1000);
         options.keepOthers = parser.isSet(add);
+        if (parser.isSet(port)) {
+            options.port = parser.value(port).toInt(&ok);
+            if (!ok || options.port < 1 || options.port > 127)
+                return fail("--port takes a port number from 1 to 127", 64);
+        }
         QString error;
         if (!emulator::prepare(stateDir, arguments[1], options, &error))
             return fail(error, arguments[1].isEmpty() || !emulator::configurationNames().contains(arguments[1]) ? 64 : 74);

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 // A listing line of our boot loader, with its device number and serial.
 const QRegularExpression &listedBootloader()
@@ -57,10 +59,12 @@ DeviceListing parseDeviceList(const QString &output)
             return listing;
         }
         ++lines;
-        // One device lists one line per alternate setting, all with its serial.
-        if (listing.serials.isEmpty() || listing.serials.last() != serial.captured(1)) {
+        // One device lists one line per alternate setting, all with its serial
+        // and path; two devices may share a serial, never a path.
+        const QString path = pathPattern.match(line).captured(1);
+        if (listing.serials.isEmpty() || listing.serials.last() != serial.captured(1) || listing.paths.last() != path) {
             listing.serials << serial.captured(1);
-            listing.paths << pathPattern.match(line).captured(1);
+            listing.paths << path;
         }
     }
     if (listing.serials.size() == 1)
@@ -116,6 +120,41 @@ DeviceList listDevices()
     return list;
 }
 
+QList<ListedDevice> listedDevices(const QString &output)
+{
+    static const QRegularExpression pathPattern(QStringLiteral("path=\"([^\"]*)\""));
+    QList<ListedDevice> devices;
+    for (const QString &line : output.split('\n')) {
+        const QRegularExpressionMatch found = listedBootloader().match(line);
+        if (!found.hasMatch())
+            continue;
+        auto same = std::find_if(devices.begin(), devices.end(),
+                                 [&found](const ListedDevice &device) { return device.devnum == found.captured(1); });
+        if (same == devices.end()) {
+            ListedDevice device;
+            device.devnum = found.captured(1);
+            device.path = pathPattern.match(line).captured(1);
+            device.serial = found.captured(2);
+            device.serialReadable = isHexadecimal(device.serial);
+            devices << device;
+            same = devices.end() - 1;
+        }
+        ++same->alternates;
+    }
+    return devices;
+}
+
+BusListing listAllDevices()
+{
+    const ToolResult result = runTool(List);
+    BusListing listing;
+    listing.unopenable = unopenableDevices(result.errorOutput);
+    listing.toolRan = result.exitCode == 0;
+    if (listing.toolRan)
+        listing.devices = listedDevices(result.output);
+    return listing;
+}
+
 bool runExecutionTest(const QString &expectedBanner)
 {
     const ToolResult result = runTool(Version);
@@ -129,9 +168,9 @@ bool runExecutionTest(const QString &expectedBanner)
     return result.exitCode == 0 && matches;
 }
 
-int downloadFirmware(const QString &firmwarePath, const QString &serial, QString *lastError)
+int downloadFirmware(const QString &firmwarePath, const DeviceAddress &device, QString *lastError)
 {
-    const ToolResult result = runTool(DownloadFw, {firmwarePath}, serial);
+    const ToolResult result = runTool(DownloadFw, {firmwarePath}, device);
     if (lastError) {
         // dfu-util says last what made it give up.
         const QStringList lines = result.errorOutput.split('\n', Qt::SkipEmptyParts);
@@ -148,13 +187,13 @@ int downloadFirmware(const QString &firmwarePath, const QString &serial, QString
     return result.exitCode;
 }
 
-int uploadFirmware(const QString &path, qint32 length, const QString &serial)
+int uploadFirmware(const QString &path, qint32 length, const DeviceAddress &device)
 {
     removeFileIfPresent(path);
-    return runTool(UploadFw, {"-s", QStringLiteral("0x08000000:%1").arg(length), "-U", path}, serial).exitCode;
+    return runTool(UploadFw, {"-s", QStringLiteral("0x08000000:%1").arg(length), "-U", path}, device).exitCode;
 }
 
-bool uploadAndVerify(const QString &referencePath, const QString &uploadPath, const QString &serial,
+bool uploadAndVerify(const QString &referencePath, const QString &uploadPath, const DeviceAddress &device,
                      ReadBack *outcome, int *exitCodeOut)
 {
     ReadBack ignored;
@@ -168,7 +207,7 @@ bool uploadAndVerify(const QString &referencePath, const QString &uploadPath, co
         return false;
     // Each way it can fail is told apart: a read that failed says nothing
     // about the flash, a difference does.
-    exitCode = uploadFirmware(uploadPath, size, serial);
+    exitCode = uploadFirmware(uploadPath, size, device);
     if (exitCode != 0) {
         qWarning().noquote() << QStringLiteral("The read-back failed (exit code %1): the firmware on the device is "
                                                "unconfirmed").arg(exitCode);

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "toolrunner.h"
+
 enum DfuDeviceStatus : int {
     no_dfu_device = 0,        // no matching line, or one without a readable serial
     one_dfu_device = 1,       // one serial and exactly four matching lines
@@ -45,19 +47,39 @@ QStringList devicesWithUnreadableSerial(const QString &output);
 // which one would be written, so none is.
 DeviceList listDevices();
 
+// One boot loader of ours in a listing, however many of them there are.
+struct ListedDevice {
+    QString devnum; // new at every enumeration: tells a device that came back from one that stayed
+    QString path;   // the physical port ("1-1.2"): two devices may share a serial, never a path
+    QString serial;
+    bool serialReadable = false; // a hexadecimal serial; "UNKNOWN" or empty cannot address the device
+    int alternates = 0;          // listing lines: our boot loader has four
+};
+
+// Every boot loader of ours the output lists, one per device number, in order.
+QList<ListedDevice> listedDevices(const QString &output);
+
+// A listing for a station, which uses every device it can tell apart.
+struct BusListing {
+    bool toolRan = false; // dfu-util ran and ended with exit code 0
+    QList<ListedDevice> devices;
+    QStringList unopenable; // see unopenableDevices
+};
+BusListing listAllDevices();
+
 // Runs dfu-util -V once and logs whether it printed the expected banner, the
 // one of the program the command table runs.
 bool runExecutionTest(const QString &expectedBanner);
 
-// The transfers below address the one device with that serial, the device the
+// The transfers below address the one device at that address, the device the
 // worker identified: dfu-util refuses to touch any other.
 
 // Writes the file to flash and makes the device leave DFU mode; the exit code.
 // lastError, when given, gets dfu-util's last line on standard error.
-int downloadFirmware(const QString &firmwarePath, const QString &serial, QString *lastError = nullptr);
+int downloadFirmware(const QString &firmwarePath, const DeviceAddress &device, QString *lastError = nullptr);
 
 // Reads length bytes of flash into the file (removed first); the exit code.
-int uploadFirmware(const QString &path, qint32 length, const QString &serial);
+int uploadFirmware(const QString &path, qint32 length, const DeviceAddress &device);
 
 // What a read-back showed: the flash holds the reference bytes, holds others,
 // or could not be read (a failed or short read says nothing about the flash).
@@ -66,7 +88,7 @@ enum class ReadBack { Matches, Differs, Unreadable };
 // True only when the flash holds exactly the reference file's bytes; outcome,
 // when given, tells the two kinds of failure apart; exitCode, when given, gets
 // dfu-util's exit code of the read.
-bool uploadAndVerify(const QString &referencePath, const QString &uploadPath, const QString &serial,
+bool uploadAndVerify(const QString &referencePath, const QString &uploadPath, const DeviceAddress &device,
                      ReadBack *outcome = nullptr, int *exitCode = nullptr);
 
 // The size in bytes, or -1 when the file cannot be opened for reading.

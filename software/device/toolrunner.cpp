@@ -69,25 +69,28 @@ StartFailures startFailures;
 // The base arguments with the device selection right after the vendor filter
 // (at the front without one), then the caller's arguments. "-S" must never come
 // between "-U" or "-D" and the file name that belongs to them.
-QStringList toolArguments(const ToolCommandEntry &entry, const QStringList &extraArguments, const QString &serial)
+QStringList toolArguments(const ToolCommandEntry &entry, const QStringList &extraArguments, const DeviceAddress &device)
 {
     QStringList arguments = entry.baseArguments;
-    if (!serial.isEmpty()) {
-        const int vendor = arguments.indexOf(QStringLiteral("-d"));
-        const int at = vendor < 0 ? 0 : qMin(vendor + 2, arguments.size());
-        arguments.insert(at, QStringLiteral("-S"));
-        arguments.insert(at + 1, serial);
-    }
+    QStringList selection;
+    if (!device.path.isEmpty())
+        selection << QStringLiteral("-p") << device.path;
+    if (!device.serial.isEmpty())
+        selection << QStringLiteral("-S") << device.serial;
+    const int vendor = arguments.indexOf(QStringLiteral("-d"));
+    const int at = vendor < 0 ? 0 : qMin(vendor + 2, arguments.size());
+    for (int i = 0; i < selection.size(); ++i)
+        arguments.insert(at + i, selection[i]);
     return arguments + extraArguments;
 }
 
 } // namespace
 
-ToolResult runTool(ToolCommand command, const QStringList &extraArguments, const QString &serial)
+ToolResult runTool(ToolCommand command, const QStringList &extraArguments, const DeviceAddress &device)
 {
     const ToolCommandEntry &entry = commandTable()[command];
     const QString path = toolProgramPath(entry.program);
-    const QStringList arguments = toolArguments(entry, extraArguments, serial);
+    const QStringList arguments = toolArguments(entry, extraArguments, device);
 
     ToolResult result;
     if (!tempDir().isValid()) {

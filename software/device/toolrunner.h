@@ -54,11 +54,27 @@ struct ToolResult {
     static constexpr int incomplete = -3;
 };
 
+// The one device a dfu-util run is for: its serial ("-S") and, where another
+// attached device may share that serial, its USB path ("-p", "1-1.2"), so
+// that dfu-util itself refuses any other device. Boot-loader serials come from
+// a hash of the chip's id and do collide. A serial alone converts to an address.
+struct DeviceAddress {
+    QString serial;
+    QString path; // empty: the serial alone names the device
+
+    DeviceAddress() = default;
+    DeviceAddress(const QString &serial, const QString &path = QString()) // NOLINT: a serial is an address
+        : serial(serial), path(path)
+    {
+    }
+    bool operator==(const DeviceAddress &other) const { return serial == other.serial && path == other.path; }
+    bool operator!=(const DeviceAddress &other) const { return !(*this == other); }
+};
+
 // Runs the command with extraArguments after the table's base arguments and
-// blocks until the child has ended. A non-empty serial names the one device the
-// command is for (dfu-util's "-S", placed after the vendor filter "-d"), so that
-// dfu-util itself refuses any other device.
-ToolResult runTool(ToolCommand command, const QStringList &extraArguments = {}, const QString &serial = {});
+// blocks until the child has ended. A non-empty device address goes right
+// after the vendor filter "-d".
+ToolResult runTool(ToolCommand command, const QStringList &extraArguments = {}, const DeviceAddress &device = {});
 
 // How long runTool waits before it logs that a child is slow (then it waits on).
 extern int toolFirstWaitMs;

@@ -8,13 +8,19 @@
 
 namespace {
 constexpr qint32 otpBlockSize = 512; // as the OTP read command asks for
+
+
+QString readFilePath(const QString &folder, const char *name)
+{
+    return folder.isEmpty() ? tempFilePath(name) : folder + QLatin1Char('/') + QLatin1String(name);
+}
 } // namespace
 
-ToolResult readDeviceInfo(DeviceInfo &info, const QString &serial)
+ToolResult readDeviceInfo(DeviceInfo &info, const DeviceAddress &device, const QString &folder)
 {
-    const QString otpPath = tempFilePath(uploadedOtpFileName);
+    const QString otpPath = readFilePath(folder, uploadedOtpFileName);
     removeFileIfPresent(otpPath);
-    ToolResult result = runTool(UploadOtp, {otpPath}, serial);
+    ToolResult result = runTool(UploadOtp, {otpPath}, device);
     if (result.exitCode != 0)
         return result;
     // An exit code of 0 with a missing or short file is no OTP block: a failed
@@ -37,7 +43,7 @@ ToolResult readDeviceInfo(DeviceInfo &info, const QString &serial)
     info.device_type = info.otp.product.type;
     qInfo() << otpInfoText(info.otp);
 
-    info.fw = readFwInfoFromDevice(serial);
+    info.fw = readFwInfoFromDevice(device, folder);
     if (info.fw.product.type == info.otp.product.type) {
         info.FW_revision = info.fw.revision;
         qInfo() << info;
@@ -53,11 +59,11 @@ ToolResult readDeviceInfo(DeviceInfo &info, const QString &serial)
     return result;
 }
 
-FW_Info readFwInfoFromDevice(const QString &serial)
+FW_Info readFwInfoFromDevice(const DeviceAddress &device, const QString &folder)
 {
-    const QString path = tempFilePath(uploadedFwInfoFileName);
+    const QString path = readFilePath(folder, uploadedFwInfoFileName);
     removeFileIfPresent(path);
-    if (runTool(UploadFwInfo, {path}, serial).exitCode != 0)
+    if (runTool(UploadFwInfo, {path}, device).exitCode != 0)
         return FW_Info();
     return readFwInfo(path);
 }

@@ -17,16 +17,18 @@ struct DeviceInfo {
     quint8 device_type = 0; // the OTP's normalised product type
 };
 
-// Reads the OTP block and the first 2048 bytes of flash of the device with
-// that serial into info, which starts over from the default record: nothing of
-// a device read before may stick to this one. Returns the OTP read's result: a
+// Reads the OTP block and the first 2048 bytes of flash of the device at that
+// address into info, which starts over from the default record: nothing of a
+// device read before may stick to this one. Returns the OTP read's result: a
 // non-zero exit code is a device error (info is then untouched); a product
-// mismatch is reported in the output but is no error.
-ToolResult readDeviceInfo(DeviceInfo &info, const QString &serial);
+// mismatch is reported in the output but is no error. The files read go to
+// folder (the working directory when empty): devices read at the same time
+// each need their own.
+ToolResult readDeviceInfo(DeviceInfo &info, const DeviceAddress &device, const QString &folder = QString());
 
-// Reads the firmware information block of the device with that serial; the
+// Reads the firmware information block of the device at that address; the
 // default record when the read fails.
-FW_Info readFwInfoFromDevice(const QString &serial);
+FW_Info readFwInfoFromDevice(const DeviceAddress &device, const QString &folder = QString());
 
 QString deviceInfoText(const DeviceInfo &info);
 QDebug operator<<(QDebug debug, const DeviceInfo &info);

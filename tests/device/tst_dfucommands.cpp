@@ -32,6 +32,8 @@ private slots:
     void parseListing_data();
     void parseListing();
     void lineWithoutSerialIsLogged();
+    void everyDeviceListed_data();
+    void everyDeviceListed();
     void unusableDevices_data();
     void unusableDevices();
     void listDevices_data();
@@ -42,6 +44,7 @@ private slots:
     void verification();
     void emptyReferenceRunsNothing();
     void uploadRemovesStaleFile();
+    void downloadNamesTheDevice_data();
     void downloadNamesTheDevice();
     void downloadNeedsItsReport_data();
     void downloadNeedsItsReport();
@@ -117,6 +120,9 @@ void TestDfuCommands::parseListing_data()
     QTest::newRow("two devices, one after the other")
         << banner() + device(serialA) + device(serialB, 6, "1-2") << int(multiple_dfu_devices)
         << QStringList{serialA, serialB};
+    // Boot-loader serials come from a hash and collide: two devices, not one with eight lines.
+    QTest::newRow("two devices sharing a serial") << device(serialA) + device(serialA, 6, "1-2")
+                                                  << int(multiple_dfu_devices) << QStringList{serialA, serialA};
     QString alternating;
     for (int alt = 0; alt < 2; ++alt)
         alternating += listingLine(serialA, alt) + listingLine(serialB, alt, 6, "1-2");
@@ -147,6 +153,42 @@ void TestDfuCommands::parseListing()
     const DeviceListing listing = parseDeviceList(output);
     QCOMPARE(int(listing.status), status);
     QCOMPARE(listing.serials, serials);
+}
+
+// A station uses every device of ours it can tell apart: one entry per device
+// number, whatever the order of the lines, with its path and serial.
+void TestDfuCommands::everyDeviceListed_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QStringList>("devices"); // "devnum path serial alternates readable"
+
+    using namespace dfutext;
+    QTest::newRow("none") << banner() << QStringList{};
+    QTest::newRow("one") << banner() + device(serialA) << QStringList{"5 1-1 " + serialA + " 4 1"};
+    QTest::newRow("a shared serial on two paths") << device(serialA, 5, "1-2") + device(serialA, 6, "1-3")
+                                                  << QStringList{"5 1-2 " + serialA + " 4 1", "6 1-3 " + serialA + " 4 1"};
+    QString alternating;
+    for (int alt = 3; alt >= 0; --alt)
+        alternating += listingLine(serialA, alt) + listingLine(serialB, alt, 6, "1-2");
+    QTest::newRow("lines alternating") << alternating
+                                       << QStringList{"5 1-1 " + serialA + " 4 1", "6 1-2 " + serialB + " 4 1"};
+    QTest::newRow("unreadable serial, three lines")
+        << listingLine("UNKNOWN", 3, 7, "1-4") + listingLine("UNKNOWN", 2, 7, "1-4") + listingLine("UNKNOWN", 1, 7, "1-4")
+        << QStringList{"7 1-4 UNKNOWN 3 0"};
+    QTest::newRow("another vendor's device") << listingLine("0123456789", 0, 7, "2-1", "1d50:6017") << QStringList{};
+}
+
+void TestDfuCommands::everyDeviceListed()
+{
+    QFETCH(QString, output);
+    QFETCH(QStringList, devices);
+    QStringList listed;
+    for (const ListedDevice &device : listedDevices(output))
+        listed << QStringLiteral("%1 %2 %3 %4 %5")
+                      .arg(device.devnum, device.path, device.serial)
+                      .arg(device.alternates)
+                      .arg(int(device.serialReadable));
+    QCOMPARE(listed, devices);
 }
 
 void TestDfuCommands::lineWithoutSerialIsLogged()
@@ -389,18 +431,30 @@ void TestDfuCommands::uploadRemovesStaleFile()
     QCOMPARE(downloadFirmware(referencePath, serialA), 74);
 }
 
+void TestDfuCommands::downloadNamesTheDevice_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("selection");
+    QTest::newRow("by serial") << "" << QStringList{"-S", serialB};
+    // Where serials may collide: the port as well, so that dfu-util refuses any other.
+    QTest::newRow("by path and serial") << "1-3" << QStringList{"-p", "1-3", "-S", serialB};
+}
+
 void TestDfuCommands::downloadNamesTheDevice()
 {
+    QFETCH(QString, path);
+    QFETCH(QStringList, selection);
     const QString record = scratch.filePath("download-arguments");
+    QFile::remove(record);
     commandTable()[DownloadFw] = {fake, QStringList{"--out", "Download done.\nFile downloaded successfully\n",
                                                     "--args-to", record}
                                             + savedTable[DownloadFw].baseArguments};
     const QString firmware = write("firmware.bin", "image");
-    QCOMPARE(downloadFirmware(firmware, serialB), 0);
+    QCOMPARE(downloadFirmware(firmware, DeviceAddress(serialB, path)), 0);
     QFile file(record);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().endsWith(
-        recorded({"-d", "0483", "-S", serialB, "-a", "0", "-s", "0x08000000:leave", "-D", firmware})));
+        recorded(QStringList{"-d", "0483"} + selection + QStringList{"-a", "0", "-s", "0x08000000:leave", "-D", firmware})));
 }
 
 // A download counts as done only when dfu-util says so: its exit code 0 alone

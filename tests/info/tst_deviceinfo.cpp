@@ -275,7 +275,7 @@ void TestDeviceInfo::readsNameTheDevice()
     commandTable()[UploadFwInfo].baseArguments.prepend(fwRecord);
     commandTable()[UploadFwInfo].baseArguments.prepend("--args-to");
     DeviceInfo device;
-    QCOMPARE(readDeviceInfo(device, "206F39A54E42").exitCode, 0);
+    QCOMPARE(readDeviceInfo(device, QStringLiteral("206F39A54E42")).exitCode, 0);
 
     auto arguments = [](const QString &path) {
         QFile file(path);
