@@ -9,6 +9,7 @@
 #include "producttable.h"
 #include "sm_a.h"
 #include "sm_b.h"
+#include "station.h"
 #include "options.h"
 
 #include <QAction>
@@ -265,7 +266,10 @@ void toggleHistoryWindow()
     window->filter->setFocus();
 }
 
-void startHistory()
+namespace {
+
+// The store, the server and what every record of this run shares.
+void openHistory()
 {
     common = HistoryRecord();
     common.station = QSysInfo::machineHostName();
@@ -284,7 +288,93 @@ void startHistory()
                                                    "\"interrupted\"").arg(interrupted);
     }
     startServer();
+}
 
+// The station's attempts, by the station's number of the device: two devices
+// may share a serial. The devices' threads add to it, the window's thread the rest.
+QMap<quint64, HistoryRecord> stationPending;
+
+void stationBeforeWrite(const StationDevice &device)
+{
+    HistoryRecord record = recordFor(device.info, device.address.serial, device.address.path);
+    record.process = processIdentity();
+    store->add(record);
+    std::lock_guard<std::mutex> lock(pendingMutex);
+    stationPending.insert(device.id, record);
+}
+
+HistoryRecord takeStationPending(quint64 id)
+{
+    std::lock_guard<std::mutex> lock(pendingMutex);
+    return stationPending.take(id);
+}
+
+void stationWriteFinished(const StationDevice &device, int exitCode, qint64 milliseconds, const QString &lastError)
+{
+    HistoryRecord record;
+    {
+        std::lock_guard<std::mutex> lock(pendingMutex);
+        auto found = stationPending.find(device.id);
+        if (found == stationPending.end())
+            return;
+        found->writeExitCode = exitCode;
+        found->writeMs = milliseconds;
+        found->lastError = lastError;
+        record = *found;
+    }
+    store->update(record);
+}
+
+void stationReadBackFinished(const StationDevice &device, int readBack, int exitCode, qint64 milliseconds)
+{
+    HistoryRecord attempt = takeStationPending(device.id);
+    const bool afterWrite = !attempt.id.isNull();
+    HistoryRecord record = afterWrite ? attempt : recordFor(device.info, device.address.serial, device.address.path);
+    record.readExitCode = exitCode;
+    record.readMs = milliseconds;
+    Outcome outcome = Outcome::NotConfirmed;
+    if (readBack == int(ReadBack::Matches))
+        outcome = afterWrite ? Outcome::Verified : Outcome::AlreadyCurrent;
+    else if (readBack == int(ReadBack::Differs))
+        outcome = Outcome::Differs;
+    if (afterWrite) {
+        finish(record, outcome);
+        return;
+    }
+    record.outcome = outcome;
+    record.finished = QDateTime::currentDateTimeUtc();
+    store->add(record);
+    qInfo().noquote() << QStringLiteral("History: the verification of the device with serial %1 at %2 recorded as \"%3\"")
+                             .arg(record.serial, record.usbPath, outcomeText(outcome));
+    recordChanged();
+}
+
+void stationBackUnverified(const StationDevice &device)
+{
+    HistoryRecord record = takeStationPending(device.id);
+    if (record.id.isNull())
+        return;
+    if (record.lastError.isEmpty())
+        record.lastError = device.revision.isEmpty()
+                               ? QStringLiteral("The device came back with an unknown firmware revision")
+                               : QStringLiteral("The device came back running firmware revision %1").arg(device.revision);
+    finish(record, Outcome::WriteFailed);
+}
+
+} // namespace
+
+void startStationHistory(Station *station)
+{
+    openHistory();
+    station->beforeWrite = stationBeforeWrite;
+    QObject::connect(station, &Station::writeFinished, qApp, stationWriteFinished);
+    QObject::connect(station, &Station::readBackFinished, qApp, stationReadBackFinished);
+    QObject::connect(station, &Station::backUnverified, qApp, stationBackUnverified);
+}
+
+void startHistory()
+{
+    openHistory();
     sm_A->beforeWrite = beforeWrite;
     QObject::connect(sm_A, &SM_A::sig_WriteFinished, qApp, writeFinished);
     QObject::connect(sm_A, &SM_A::sig_ReadBackFinished, qApp, readBackFinished);
@@ -328,8 +418,9 @@ void finishHistory()
     QList<HistoryRecord> left;
     {
         std::lock_guard<std::mutex> lock(pendingMutex);
-        left = pending.values();
+        left = pending.values() + stationPending.values();
         pending.clear();
+        stationPending.clear();
     }
     for (const HistoryRecord &record : left)
         finish(record, pendingWritten(record) ? Outcome::WrittenNotVerified : Outcome::Interrupted);

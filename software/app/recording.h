@@ -16,3 +16,8 @@ void finishHistory();
 
 // Shows the History window, or hides it when it is shown.
 void toggleHistoryWindow();
+
+class Station;
+// The same for a station: every device's attempt and verification, by the
+// station's own number of the device.
+void startStationHistory(Station *station);

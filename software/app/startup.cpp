@@ -11,6 +11,7 @@
 #include "simulator.h"
 #include "sm_a.h"
 #include "sm_b.h"
+#include "stationmode.h"
 #include "terminationsignals.h"
 #include "toolrunner.h"
 #include "wiring.h"
@@ -139,6 +140,10 @@ const char *signalName(int number)
 // second signal ends the tool at once.
 void onTerminationSignal(QApplication &application, int number)
 {
+    if (station::use) {
+        stationTerminationSignal(application, signalName(number));
+        return;
+    }
     static bool waitingForWrite = false;
     if (waitingForWrite) {
         qCritical().noquote() << QStringLiteral("Second termination signal received (%1): ending now, the firmware "
@@ -244,6 +249,10 @@ bool startUp(QApplication &application)
     setDefaultFont();
     if (useLogWindow)
         qInstallMessageHandler(messageHandler);
+    if (station::use) {
+        finished = true; // nothing is held back for a first paint
+        return startStation(application);
+    }
     // The log window is built after the window has been painted.
     heldMessages.start();
 
@@ -282,6 +291,8 @@ bool startUp(QApplication &application)
 
 int shutDown(int exitCode)
 {
+    if (station::use)
+        return shutDownStation(exitCode);
     if (!finished)
         releaseHeldMessages();
     if (logWindow)

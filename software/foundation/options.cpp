@@ -16,6 +16,11 @@ QString printFormat;
 QString serverOption;
 } // namespace history
 
+namespace station {
+bool use = false;
+bool autoUpgrade = false;
+} // namespace station
+
 bool historyPrintRequested(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
@@ -48,6 +53,10 @@ void parseOptionArguments(const QStringList &arguments)
                                            "Share the history on the PostgreSQL server named by this libpq "
                                            "connection string (no password: use ~/.pgpass or a service file).",
                                            "conninfo");
+    const QCommandLineOption stationOption("station", "Upgrade several devices at once, in the station window.");
+    const QCommandLineOption autoOption("auto", "With --station: upgrade every ready device without a click.");
+    parser.addOption(stationOption);
+    parser.addOption(autoOption);
     parser.addOption(useSimulator);
     parser.addOption(noUseSimulator);
     parser.addOption(useLog);
@@ -70,4 +79,8 @@ void parseOptionArguments(const QStringList &arguments)
         history::printFormat = parser.value(printHistory);
     if (parser.isSet(historyServer))
         history::serverOption = parser.value(historyServer);
+    station::use = parser.isSet(stationOption);
+    station::autoUpgrade = parser.isSet(autoOption);
+    if (station::autoUpgrade && !station::use)
+        qWarning() << "--auto has an effect only with --station: ignored";
 }

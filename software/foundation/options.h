@@ -22,6 +22,14 @@ extern QString printFormat;
 extern QString serverOption;
 } // namespace history
 
+namespace station {
+// Open the station window (every attached device at once) instead of the
+// guided window for one device.
+extern bool use;
+// In the station, upgrade every device identified as ready with no click.
+extern bool autoUpgrade;
+} // namespace station
+
 // Whether the command line asks only for the history to be printed: such a run
 // needs no display, so it is known before the application object is made.
 bool historyPrintRequested(int argc, char *argv[]);

@@ -57,6 +57,11 @@ inline QByteArray embeddedFirmware()
 struct Emulated {
     QString configuration;
     QStringList options{"--fast", "--return-after", "0"};
+    // More devices beside it, each as velmora-emulator's prepare arguments
+    // ({"up-to-date", "--port", "3", ...}).
+    QList<QStringList> more = {};
+    // Another run's bus: nothing is prepared, its devices are used as they are.
+    QString stateDir = QString();
 };
 
 // One run of the tool against one prepared device: a simulated one (simulator
@@ -113,9 +118,12 @@ public:
     }
 
     explicit ToolRun(const Emulated &device, const QStringList &arguments = {"-l"}, const Launch &launch = Launch())
-        : emulated(path("bus")), launch(launch)
+        : emulated(device.stateDir.isEmpty() ? path("bus") : device.stateDir), launch(launch)
     {
-        prepared = emulated.prepare(device.configuration, device.options) && putFault(emulated.stateDir(), launch.fault);
+        prepared = !device.stateDir.isEmpty()
+                   || (emulated.prepare(device.configuration, device.options) && putFault(emulated.stateDir(), launch.fault));
+        for (const QStringList &more : device.more)
+            prepared = prepared && emulated.emulator(QStringList{"prepare"} + more + QStringList{"--add"}) == 0;
         start(emulated.environment(baseEnvironment()), arguments);
     }
 

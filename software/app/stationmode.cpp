@@ -1,0 +1,124 @@
+#include "stationmode.h"
+
+#include "dfucommands.h"
+#include "fwinfo.h"
+#include "logwindow.h"
+#include "options.h"
+#include "payload.h"
+#include "recording.h"
+#include "station.h"
+#include "stationwindow.h"
+#include "toolrunner.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTemporaryDir>
+
+namespace {
+
+QPointer<Station> engine;
+QPointer<StationWindow> stationWindow;
+
+// Asked once, when writes are running: they are always finished, the
+// question is only whether the tool ends after them.
+bool confirmClose(int writes)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Devices are being written"),
+                    QStringLiteral("%1 device(s) are being written. A write cut short leaves a device without working "
+                                   "firmware, so the writes are finished first.\n\nEnd the tool once they are finished?")
+                        .arg(writes),
+                    QMessageBox::NoButton, stationWindow);
+    QPushButton *end = box.addButton(QStringLiteral("End after the writes"), QMessageBox::AcceptRole);
+    QPushButton *keep = box.addButton(QStringLiteral("Keep working"), QMessageBox::RejectRole);
+    box.setDefaultButton(keep);
+    box.exec();
+    const bool ending = box.clickedButton() == end;
+    qInfo() << (ending ? "Station: ending once the running writes are finished" : "Station: end declined");
+    return ending;
+}
+
+void endWhenIdle(QApplication &application)
+{
+    QObject::connect(engine, &Station::idle, &application, &QApplication::quit, Qt::UniqueConnection);
+    engine->finish();
+}
+
+} // namespace
+
+bool startStation(QApplication &application)
+{
+    logWindow = new LogWindow(nullptr);
+    qInfo() << "Station: several devices at once" << (station::autoUpgrade ? "(every ready device is upgraded)" : "");
+    setToolDirectory(tempDir().path());
+    extractResources({FirmwareDfuFile, FirmwareBinFile, DfuUtilFile}, true);
+    markExecutable(toolPath());
+    PayloadState payload = checkPayload(recordedPayloadSums());
+    if (payload == PayloadState::Sound && !runExecutionTest(recordedDfuUtilBanner())) {
+        qCritical() << "dfu-util does not run as it should (see the line above): no device command will run";
+        payload = PayloadState::CannotRun;
+    }
+    const FW_Info desired = readFwInfo(tempFilePath(firmwareBinFileName));
+    qInfo().noquote() << "Desired (embedded)" << desired;
+
+    engine = new Station(tempFilePath(firmwareBinFileName), tempFilePath(QStringLiteral("station")),
+                          desired.product.type, desired.revision, &application);
+    engine->autoUpgrade = station::autoUpgrade;
+    stationWindow = new StationWindow(engine);
+    stationWindow->confirmClose = confirmClose;
+    QObject::connect(stationWindow, &StationWindow::closeRequested, &application, [&application] { endWhenIdle(application); });
+    auto *logKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), stationWindow);
+    QObject::connect(logKey, &QShortcut::activated, [] {
+        if (logWindow)
+            logWindow->dialog->setVisible(!logWindow->dialog->isVisible());
+    });
+    startStationHistory(engine);
+    stationWindow->show();
+    if (payload != PayloadState::Sound) {
+        const QString why = payload == PayloadState::Damaged
+                                ? QStringLiteral("This copy of the tool is damaged: no device is written. Install it again.")
+                                : QStringLiteral("The tool cannot unpack or run its dfu-util in %1: no device is written.")
+                                      .arg(tempDir().isValid() ? tempDir().path() : QStringLiteral("the temporary folder"));
+        qCritical().noquote() << "Station:" << why;
+        QMessageBox::critical(stationWindow, QStringLiteral("Velmora Firmware Upgrade"), why);
+        return true;
+    }
+    engine->start();
+    return true;
+}
+
+void stationTerminationSignal(QApplication &application, const char *name)
+{
+    static bool waiting = false;
+    if (!engine || waiting) {
+        qCritical().noquote() << QStringLiteral("Termination signal received (%1): ending now").arg(name);
+        application.quit();
+        return;
+    }
+    const int writes = engine->writesRunning();
+    if (writes == 0) {
+        qInfo().noquote() << QStringLiteral("Termination signal received (%1)").arg(name);
+        application.quit();
+        return;
+    }
+    waiting = true;
+    qWarning().noquote() << QStringLiteral("Termination signal received (%1): %2 device(s) are being written; the tool "
+                                           "ends once the writes are finished (a second signal ends it at once)")
+                                .arg(name)
+                                .arg(writes);
+    endWhenIdle(application);
+}
+
+int shutDownStation(int exitCode)
+{
+    if (logWindow)
+        logWindow->routeMessagesDirectly();
+    qInfo() << "app.exec() returns: " << exitCode;
+    delete stationWindow;
+    finishHistory();
+    delete engine; // waits for what still runs (reads only: writes were waited for)
+    return exitCode;
+}

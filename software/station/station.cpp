@@ -1,0 +1,539 @@
+#include "station.h"
+
+#include "dfuprogress.h"
+#include "producttable.h"
+#include "stationbus.h"
+#include "toolrunner.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// After a write the device resets and leaves; a device that is still listed a
+// second later stayed (a failed write) and is read again.
+constexpr int afterWriteMs = 1000;
+// A device held by another tool sends no event when it is released.
+constexpr int busyLookMs = 1000;
+
+QString describe(const StationDevice &device)
+{
+    if (device.address.serial.isEmpty())
+        return QStringLiteral("devnum %1").arg(device.devnum);
+    return QStringLiteral("%1 at %2").arg(device.address.serial, device.address.path);
+}
+
+} // namespace
+
+bool StationDevice::finished() const
+{
+    return finishedMs >= 0;
+}
+
+bool StationDevice::failed() const
+{
+    return state == State::Differs || state == State::NotConfirmed || state == State::WriteFailed;
+}
+
+QString stationStateText(StationDevice::State state)
+{
+    using State = StationDevice::State;
+    switch (state) {
+    case State::Identifying:
+        return QStringLiteral("identifying");
+    case State::Ready:
+        return QStringLiteral("ready");
+    case State::Writing:
+        return QStringLiteral("writing");
+    case State::Away:
+        return QStringLiteral("away after the write");
+    case State::Verifying:
+        return QStringLiteral("verifying");
+    case State::Done:
+        return QStringLiteral("done");
+    case State::Differs:
+        return QStringLiteral("differs");
+    case State::NotConfirmed:
+        return QStringLiteral("not confirmed");
+    case State::WriteFailed:
+        return QStringLiteral("write failed");
+    case State::Refused:
+        return QStringLiteral("refused");
+    case State::Busy:
+        return QStringLiteral("busy");
+    }
+    return QString();
+}
+
+Station::Station(const QString &firmwarePath, const QString &workFolder, quint8 desiredType,
+                 const QString &desiredRevision, QObject *parent)
+    : QObject(parent)
+    , firmwarePath(firmwarePath)
+    , workFolder(workFolder)
+    , desiredType(desiredType)
+    , desiredRevision(desiredRevision)
+{
+    clock.start();
+}
+
+Station::~Station()
+{
+    // Only a tool told twice to end gets here with a write running.
+    cancelled = true;
+    finishing = true;
+    bus.reset();
+    for (auto &job : jobs)
+        job.second.join();
+}
+
+void Station::start()
+{
+    bus = std::make_unique<StationBus>([this](const BusListing &listing) {
+        Result result;
+        result.job = Job::Identify;
+        result.id = 0; // a listing
+        result.listing = listing;
+        post(result);
+    });
+    bus->start();
+}
+
+void Station::finish()
+{
+    if (finishing)
+        return;
+    finishing = true;
+    if (bus)
+        bus->stop();
+    qInfo().noquote() << QStringLiteral("Station: ending; %1 write(s) and read(s) still running are finished first")
+                             .arg(jobs.size());
+    checkIdle();
+}
+
+void Station::checkIdle()
+{
+    if (finishing && jobs.empty())
+        emit idle();
+}
+
+int Station::rowOf(quint64 id) const
+{
+    const auto found = std::find_if(rows.begin(), rows.end(), [id](const StationDevice &row) { return row.id == id; });
+    return found == rows.end() ? -1 : int(found - rows.begin());
+}
+
+qint64 Station::elapsedMs(const StationDevice &device) const
+{
+    return (device.finished() ? device.finishedMs : clock.elapsed()) - device.startedMs;
+}
+
+int Station::writesRunning() const
+{
+    return int(std::count_if(rows.begin(), rows.end(), [](const StationDevice &row) {
+        return row.state == StationDevice::State::Writing;
+    }));
+}
+
+Station::Totals Station::totals() const
+{
+    Totals totals;
+    totals.done = doneCount;
+    totals.failed = failedCount;
+    totals.waiting = int(std::count_if(rows.begin(), rows.end(), [](const StationDevice &row) {
+        return !row.finished() && row.state != StationDevice::State::Refused;
+    }));
+    if (firstStartMs >= 0 && doneCount > 0) {
+        const double hours = double(std::max<qint64>(clock.elapsed() - firstStartMs, 1)) / 3600000.0;
+        totals.perHour = doneCount / hours;
+    }
+    return totals;
+}
+
+QString Station::folderOf(const StationDevice &device) const
+{
+    return workFolder + QStringLiteral("/device-%1").arg(device.id);
+}
+
+void Station::changed(StationDevice &device)
+{
+    const int row = rowOf(device.id);
+    if (row >= 0)
+        emit deviceChanged(row);
+}
+
+void Station::finishRow(StationDevice &device, StationDevice::State state, const QString &reason)
+{
+    device.state = state;
+    device.reason = reason;
+    device.progress = 0;
+    device.finishedMs = clock.elapsed();
+    if (state == StationDevice::State::Done)
+        ++doneCount;
+    else if (device.failed())
+        ++failedCount;
+    qInfo().noquote() << QStringLiteral("Station: %1: %2%3")
+                             .arg(describe(device), stationStateText(state),
+                                  reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason));
+    changed(device);
+    emit totalsChanged();
+}
+
+bool Station::takeLock(StationDevice &device)
+{
+    auto &lock = locks[device.id];
+    if (!lock)
+        lock = std::make_unique<DeviceLock>(device.address);
+    if (lock->tryLock())
+        return true;
+    const QString reason = lock->problem().isEmpty() ? QStringLiteral("another upgrade tool is using it") : lock->problem();
+    if (device.state != StationDevice::State::Busy || device.reason != reason)
+        qInfo().noquote() << QStringLiteral("Station: %1: busy (%2)").arg(describe(device), reason);
+    device.state = StationDevice::State::Busy;
+    device.reason = reason;
+    QTimer::singleShot(busyLookMs, this, [this] {
+        if (bus && !finishing)
+            bus->requestListing();
+    });
+    return false;
+}
+
+void Station::addRow(const ListedDevice &listed, StationDevice::State state, const QString &reason)
+{
+    StationDevice device;
+    device.id = nextId++;
+    device.address = listed.serialReadable ? DeviceAddress(listed.serial, listed.path) : DeviceAddress();
+    device.devnum = listed.devnum;
+    device.state = state;
+    device.reason = reason;
+    device.startedMs = clock.elapsed();
+    if (state == StationDevice::State::Refused)
+        device.finishedMs = device.startedMs;
+    rows.push_back(device);
+    StationDevice &added = rows.back();
+    qInfo().noquote() << QStringLiteral("Station: found %1 (devnum %2)%3")
+                             .arg(describe(added), added.devnum,
+                                  reason.isEmpty() ? QString() : QStringLiteral(": refused, %1").arg(reason));
+    if (state == StationDevice::State::Identifying && takeLock(added))
+        runJob(added, Job::Identify);
+    emit deviceAdded(int(rows.size()) - 1);
+    emit totalsChanged();
+}
+
+void Station::removeRow(int row)
+{
+    const quint64 id = rows[std::size_t(row)].id;
+    qInfo().noquote() << QStringLiteral("Station: %1 is gone").arg(describe(rows[std::size_t(row)]));
+    locks.erase(id);
+    rows.erase(rows.begin() + row);
+    emit deviceRemoved(row);
+    emit totalsChanged();
+}
+
+void Station::listed(const BusListing &listing)
+{
+    if (finishing)
+        return;
+    std::vector<bool> seen(rows.size(), false);
+    QStringList serials;
+    for (const ListedDevice &device : listing.devices)
+        serials << device.serial;
+
+    for (const ListedDevice &device : listing.devices) {
+        const auto match = std::find_if(rows.begin(), rows.end(), [&device](const StationDevice &row) {
+            return device.serialReadable ? row.address == DeviceAddress(device.serial, device.path)
+                                         : row.address.serial.isEmpty() && row.devnum == device.devnum;
+        });
+        if (match == rows.end()) {
+            if (!device.serialReadable)
+                addRow(device, StationDevice::State::Refused, QStringLiteral("its serial number cannot be read"));
+            else if (device.alternates != 4)
+                addRow(device, StationDevice::State::Refused,
+                       QStringLiteral("not a boot loader of ours (%1 memories instead of 4)").arg(device.alternates));
+            else if (device.path.isEmpty() && serials.count(device.serial) > 1)
+                addRow(device, StationDevice::State::Refused,
+                       QStringLiteral("serial shared with another attached device"));
+            else
+                addRow(device, StationDevice::State::Identifying, QString());
+            seen.push_back(true);
+            continue;
+        }
+        StationDevice &row = *match;
+        seen[std::size_t(match - rows.begin())] = true;
+        const bool running = jobs.count(row.id) > 0;
+        if (running)
+            continue; // its job sees what happened to it; the next listing looks again
+        const bool reEnumerated = row.devnum != device.devnum;
+        row.devnum = device.devnum;
+        if (row.state == StationDevice::State::Away) {
+            // Back after its write (a new device number), or still there: read it.
+            runJob(row, Job::Identify);
+        } else if (row.state == StationDevice::State::Busy) {
+            if (takeLock(row)) {
+                row.state = StationDevice::State::Identifying;
+                row.reason.clear();
+                runJob(row, Job::Identify);
+            }
+        } else if (reEnumerated && !row.address.serial.isEmpty()) {
+            // Unplugged and plugged in again between two listings: a new attempt.
+            row.state = StationDevice::State::Identifying;
+            row.reason.clear();
+            row.written = false;
+            row.startedMs = clock.elapsed();
+            row.finishedMs = -1;
+            runJob(row, Job::Identify);
+        }
+    }
+    // Devices that cannot be opened are not listed; dfu-util names their device numbers.
+    static const QRegularExpression devnumPattern(QStringLiteral("on devnum (\\d+) \\((\\w+)\\)"));
+    for (const QString &unopenable : listing.unopenable) {
+        const QRegularExpressionMatch found = devnumPattern.match(unopenable);
+        ListedDevice device;
+        device.devnum = found.captured(1);
+        const auto match = std::find_if(rows.begin(), rows.end(), [&device](const StationDevice &row) {
+            return row.address.serial.isEmpty() && row.devnum == device.devnum;
+        });
+        if (match != rows.end()) {
+            seen[std::size_t(match - rows.begin())] = true;
+            continue;
+        }
+        addRow(device, StationDevice::State::Refused, QStringLiteral("cannot be opened (%1)").arg(found.captured(2)));
+        seen.push_back(true);
+    }
+    for (int row = int(rows.size()) - 1; row >= 0; --row) {
+        const StationDevice &device = rows[std::size_t(row)];
+        if (seen[std::size_t(row)] || jobs.count(device.id) || device.state == StationDevice::State::Away)
+            continue;
+        removeRow(row);
+    }
+}
+
+bool Station::upgrade(quint64 id)
+{
+    const int row = rowOf(id);
+    if (row < 0 || finishing || jobs.count(id))
+        return false;
+    StationDevice &device = rows[std::size_t(row)];
+    using State = StationDevice::State;
+    if (!(device.state == State::Ready || device.state == State::WriteFailed || device.state == State::Differs))
+        return false;
+    if (device.finished()) { // a new attempt on a device that failed
+        device.startedMs = clock.elapsed();
+        device.finishedMs = -1;
+    }
+    if (firstStartMs < 0)
+        firstStartMs = clock.elapsed();
+    device.state = State::Writing;
+    device.reason.clear();
+    device.written = true;
+    runJob(device, Job::Write);
+    changed(device);
+    emit totalsChanged();
+    return true;
+}
+
+int Station::upgradeAllReady()
+{
+    std::vector<quint64> ready;
+    for (const StationDevice &device : rows)
+        if (device.state == StationDevice::State::Ready)
+            ready.push_back(device.id);
+    int started = 0;
+    for (quint64 id : ready)
+        started += upgrade(id) ? 1 : 0;
+    return started;
+}
+
+void Station::runJob(StationDevice &device, Job job)
+{
+    const quint64 id = device.id;
+    const DeviceAddress address = device.address;
+    const QString folder = folderOf(device);
+    QDir().mkpath(folder);
+    if (job == Job::Identify && device.state != StationDevice::State::Away)
+        device.state = StationDevice::State::Identifying;
+    if (job == Job::Verify)
+        device.state = StationDevice::State::Verifying;
+    device.progress = 0;
+    const StationDevice snapshot = device;
+    const std::function<void(const StationDevice &)> writeAhead = beforeWrite;
+    const QString image = firmwarePath;
+    jobs[id] = std::thread([this, id, job, address, folder, snapshot, writeAhead, image] {
+        Result result;
+        result.id = id;
+        result.job = job;
+        const ToolCancellation cancellation([this] { return cancelled.load(); });
+        // dfu-util's progress bars, as the share of the whole transfer.
+        const ToolOutputListener progress(
+            [this, id, job, parser = DfuProgressParser(), share = TransferProgress()](const QByteArray &chunk) mutable {
+                for (const DfuProgressLine &line : parser.feed(chunk)) {
+                    Result report;
+                    report.id = id;
+                    report.job = job;
+                    report.last = false;
+                    report.progress = share.percent(line);
+                    post(report);
+                }
+            });
+        QElapsedTimer timer;
+        timer.start();
+        switch (job) {
+        case Job::Identify:
+            result.exitCode = readDeviceInfo(result.info, address, folder).exitCode;
+            break;
+        case Job::Write:
+            if (writeAhead)
+                writeAhead(snapshot);
+            timer.restart();
+            result.exitCode = downloadFirmware(image, address, &result.text);
+            break;
+        case Job::Verify: {
+            ReadBack outcome = ReadBack::Unreadable;
+            uploadAndVerify(image, folder + QStringLiteral("/uploaded_FW.bin"), address, &outcome, &result.exitCode);
+            result.readBack = int(outcome);
+            break;
+        }
+        }
+        result.milliseconds = timer.elapsed();
+        post(result);
+    });
+    changed(device);
+}
+
+void Station::post(const Result &result)
+{
+    bool first;
+    {
+        std::lock_guard<std::mutex> lock(resultsMutex);
+        first = results.empty();
+        results.push_back(result);
+    }
+    if (first)
+        QMetaObject::invokeMethod(this, &Station::takeResults, Qt::QueuedConnection);
+}
+
+void Station::takeResults()
+{
+    std::deque<Result> taken;
+    {
+        std::lock_guard<std::mutex> lock(resultsMutex);
+        taken.swap(results);
+    }
+    for (const Result &result : taken)
+        handle(result);
+}
+
+void Station::handle(const Result &result)
+{
+    if (result.id == 0) {
+        listed(result.listing);
+        return;
+    }
+    if (result.last) {
+        const auto job = jobs.find(result.id);
+        if (job != jobs.end()) {
+            job->second.join();
+            jobs.erase(job);
+        }
+    }
+    const int row = rowOf(result.id);
+    if (row < 0) {
+        checkIdle();
+        return;
+    }
+    StationDevice &device = rows[std::size_t(row)];
+    if (!result.last) {
+        if (result.progress != device.progress) {
+            device.progress = result.progress;
+            changed(device);
+        }
+        return;
+    }
+    using State = StationDevice::State;
+    switch (result.job) {
+    case Job::Identify:
+        identified(device, result);
+        break;
+    case Job::Write:
+        qInfo().noquote() << QStringLiteral("Station: %1: the write ended with exit code %2%3")
+                                 .arg(describe(device))
+                                 .arg(result.exitCode)
+                                 .arg(result.exitCode == 0 || result.text.isEmpty() ? QString()
+                                                                                    : QStringLiteral(" (%1)").arg(result.text));
+        device.state = State::Away;
+        device.reason = result.exitCode != 0 ? result.text : QString();
+        device.progress = 0;
+        emit writeFinished(device, result.exitCode, result.milliseconds, result.exitCode != 0 ? result.text : QString());
+        changed(device);
+        QTimer::singleShot(afterWriteMs, this, [this] {
+            if (bus && !finishing)
+                bus->requestListing();
+        });
+        break;
+    case Job::Verify: {
+        emit readBackFinished(device, result.readBack, result.exitCode, result.milliseconds);
+        const ReadBack outcome = ReadBack(result.readBack);
+        finishRow(device, outcome == ReadBack::Matches ? State::Done
+                          : outcome == ReadBack::Differs ? State::Differs
+                                                          : State::NotConfirmed,
+                  outcome == ReadBack::Unreadable
+                      ? QStringLiteral("the read-back failed (exit code %1)").arg(result.exitCode)
+                      : QString());
+        break;
+    }
+    }
+    checkIdle();
+}
+
+void Station::identified(StationDevice &device, const Result &result)
+{
+    using State = StationDevice::State;
+    const DeviceInfo &info = result.info;
+    if (result.exitCode != 0) {
+        if (device.written) {
+            emit readBackFinished(device, int(ReadBack::Unreadable), result.exitCode, 0);
+            finishRow(device, State::NotConfirmed, QStringLiteral("it could not be read after the write"));
+        } else {
+            finishRow(device, State::Refused, QStringLiteral("it could not be read: unplug it and plug it in again"));
+        }
+        return;
+    }
+    device.info = info;
+    device.model = info.otp.valid ? productModel(info.otp.product.type) : QString();
+    device.revision = info.FW_revision;
+    // The same decisions as the guided window, in the same order.
+    if (isOtpBlank(info)) {
+        if (device.written)
+            emit backUnverified(device);
+        finishRow(device, State::Refused, QStringLiteral("empty OTP: the device does not say what it is"));
+    } else if (isInvalidProduct(info, desiredType)) {
+        if (device.written)
+            emit backUnverified(device);
+        finishRow(device, State::Refused,
+                  QStringLiteral("another product (%1)")
+                      .arg(device.model.isEmpty() ? QStringLiteral("type %1").arg(info.device_type) : device.model));
+    } else if (hasDifferingRevision(info, desiredType, desiredRevision)) {
+        if (device.written) {
+            emit backUnverified(device);
+            finishRow(device, State::WriteFailed, QStringLiteral("it still runs its old firmware"));
+            return;
+        }
+        device.state = State::Ready;
+        device.reason.clear();
+        qInfo().noquote() << QStringLiteral("Station: %1: ready (%2 with firmware %3)")
+                                 .arg(describe(device), device.model,
+                                      device.revision.isEmpty() ? QStringLiteral("unknown") : device.revision);
+        changed(device);
+        emit totalsChanged();
+        if (autoUpgrade)
+            upgrade(device.id);
+    } else if (hasSameRevision(info, desiredType, desiredRevision)) {
+        // Up to date or just written: only a byte-exact read-back says done.
+        runJob(device, Job::Verify);
+    } else {
+        finishRow(device, State::Refused, QStringLiteral("it could not be read: unplug it and plug it in again"));
+    }
+}
