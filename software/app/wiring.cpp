@@ -160,7 +160,8 @@ QString noDeviceText()
     const UnusableDevices unusable = sm_A ? sm_A->unusableDevices() : UnusableDevices();
     for (const auto &[shown, id] : {std::pair<bool, const char *>{unusable.several, "status_severalDevs"},
                                     {!unusable.unopenable.isEmpty(), "status_noAccess"},
-                                    {!unusable.serialUnreadable.isEmpty(), "status_serialUnreadable"}}) {
+                                    {!unusable.serialUnreadable.isEmpty(), "status_serialUnreadable"},
+                                    {!unusable.busy.isEmpty(), "status_busy"}}) {
         const QString text = shown ? statusText(id) : QString();
         if (!text.isEmpty())
             return text;

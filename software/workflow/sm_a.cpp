@@ -151,9 +151,27 @@ QString accessHint()
 
 } // namespace
 
-void SM_A::noteUnusable(const DeviceList &list)
+bool SM_A::lockDevice(const DeviceAddress &address)
 {
-    const UnusableDevices now{list.unopenable, list.serialUnreadable, list.several};
+    if (deviceLock && deviceLock->isLocked() && lockedAddress == address)
+        return true;
+    deviceLock = std::make_unique<DeviceLock>(address);
+    lockedAddress = address;
+    if (deviceLock->tryLock())
+        return true;
+    if (!deviceLock->problem().isEmpty()) {
+        // Without a place for lock files (no runtime folder) the tool works
+        // as it did before there were stations.
+        qWarning().noquote() << QStringLiteral("Device lock: %1; the device is used without one").arg(deviceLock->problem());
+        return true;
+    }
+    return false;
+}
+
+void SM_A::noteUnusable(const DeviceList &list, const QString &busy)
+{
+    const UnusableDevices now{list.unopenable, list.serialUnreadable, list.several,
+                              busy.isEmpty() ? QStringList() : QStringList{busy}};
     UnusableDevices before;
     {
         std::lock_guard<std::mutex> lock(mutex);
@@ -170,6 +188,10 @@ void SM_A::noteUnusable(const DeviceList &list)
                                                "used until all but one are unplugged")
                                     .arg(devices.join(QStringLiteral(", ")));
     }
+    for (const QString &device : now.busy)
+        if (!before.busy.contains(device))
+            qWarning().noquote() << QStringLiteral("A device in boot mode is being upgraded by another upgrade tool: "
+                                                   "\"%1\" - it is left alone until that tool is done with it").arg(device);
     for (const QString &device : now.unopenable) {
         if (!before.unopenable.contains(device))
             qWarning().noquote() << QStringLiteral("A device in boot mode was found but cannot be opened: \"%1\" - "
@@ -290,15 +312,24 @@ void SM_A::work()
             emit sig_A2_entered();
             emit sig_scanning();
             const DeviceList list = listBus();
-            noteUnusable(list);
-            if (list.error != 0) {
+            // A device another tool drives (a station, another window) is
+            // left alone: not read, not written. Its lock's release sends no
+            // USB event, so the bus is looked at again after every pause.
+            const bool known = list.error == 0 && list.serials.first() == lastSerial && !leftBeforeListing;
+            const DeviceAddress address(list.serials.value(0), list.paths.value(0));
+            const bool busy = list.error == 0 && !known && !lockDevice(address);
+            noteUnusable(list, busy ? QStringLiteral("serial %1 at %2").arg(address.serial, address.path) : QString());
+            if (list.toolRan && list.serials.isEmpty() && !writtenSinceRead)
+                deviceLock.reset(); // no device of ours, and none awaits its check
+            if (list.error != 0 || busy) {
+                busQuiet = busQuiet && !busy;
                 step = NewCycle;
                 break;
             }
             // A device that left and is back with the same serial is read
             // again: it may carry other firmware now, or its last read was
             // cut short by its leaving.
-            if (list.serials.first() == lastSerial && !leftBeforeListing) {
+            if (known) {
                 step = Connected;
                 break;
             }
@@ -309,6 +340,7 @@ void SM_A::work()
             emit sig_NoDevConn();
             lastSerial = list.serials.first();
             lastPath = list.paths.value(0);
+            writtenSinceRead = false;
             const ToolResult result = readDeviceInfo(deviceInfo, lastSerial);
             if (result.exitCode != 0) {
                 emit sig_DeviceError(result.output);
@@ -338,6 +370,7 @@ void SM_A::work()
             // The outcome shows when the device is read again: it leaves boot
             // mode after a good download, and many devices report an error
             // although the flash was written.
+            writtenSinceRead = true;
             if (beforeWrite)
                 beforeWrite(connectedDevice());
             QString lastError;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "deviceinfo.h"
+#include "devicelock.h"
 #include "dfucommands.h"
 #include "hotplugwatcher.h"
 #include "joinedthread.h"
@@ -29,11 +30,12 @@ struct UnusableDevices {
     QStringList unopenable;       // found, but this user may not open them
     QStringList serialUnreadable; // opened, but their serial cannot be read
     bool several = false;         // more than one of ours (usable or not): none is used
+    QStringList busy;             // another upgrade tool drives it (a station, another window)
 
     bool operator==(const UnusableDevices &other) const
     {
         return unopenable == other.unopenable && serialUnreadable == other.serialUnreadable
-               && several == other.several;
+               && several == other.several && busy == other.busy;
     }
     bool operator!=(const UnusableDevices &other) const { return !(*this == other); }
 };
@@ -152,7 +154,10 @@ private:
     void downloadFinished();
     void announce(const ConnectedDevice &device);
     // Warns once of each device found but not usable, and says when that changes.
-    void noteUnusable(const DeviceList &list);
+    void noteUnusable(const DeviceList &list, const QString &busy = QString());
+    // Takes the lock of the device at that address across processes, keeping
+    // the one held when it is the same device; false while another tool has it.
+    bool lockDevice(const DeviceAddress &address);
 
     DeviceInfo deviceInfo; // worker thread only
     const QString dfuFilePath;
@@ -164,6 +169,11 @@ private:
     bool busQuiet = false;  // worker thread: the last listing can change only with the bus
     bool leftBeforeListing = false; // worker thread: a device left between the last two listings
     quint64 readings = 0; // devices read so far: the numbers they are announced with
+    // worker thread: the lock of the device this worker drives, held until
+    // another device is read, or none is attached and no write awaits its check
+    std::unique_ptr<DeviceLock> deviceLock;
+    DeviceAddress lockedAddress;
+    bool writtenSinceRead = false;
 
     mutable std::mutex mutex; // guards the members below
     mutable std::condition_variable wake; // a request or a stop has come
