@@ -19,8 +19,8 @@ jobs=$(nproc)
 
 # The tests that exercise threads, the worker and the whole tool end to end:
 # their executables, and the tests that run them.
-threaded_targets="tst_workflow tst_wiring tst_endtoend tst_realdevice tst_faultmatrix"
-threaded_tests='^(tst_workflow|tst_wiring|tst_endtoend|tst_realdevice|tst_faultmatrix_.*)$'
+threaded_targets="tst_workflow tst_wiring tst_endtoend tst_realdevice tst_faultmatrix tst_station"
+threaded_tests='^(tst_workflow|tst_wiring|tst_endtoend|tst_realdevice|tst_station|tst_faultmatrix_.*)$'
 
 usage() {
   echo "usage: $0 [--release | --sanitize address,undefined | --sanitize thread]" >&2

@@ -39,6 +39,7 @@ private slots:
     void everyDeviceEndsInItsOwnTruth();
     void secondToolLeavesABusyDeviceAlone_data();
     void secondToolLeavesABusyDeviceAlone();
+    void endsOnlyAfterItsWrites();
 };
 
 // Six devices attached at once, upgraded with --auto: two share a serial on
@@ -140,6 +141,27 @@ void TestStation::secondToolLeavesABusyDeviceAlone()
     // is the first tool's (its two identifications and its read-back).
     QCOMPARE(transfers.filter(QRegularExpression("^upload ")).size(), 4 + (embeddedFirmware().size() + 2047) / 2048);
     screenshot(QStringLiteral("station-busy-beside-%1").arg(arguments.contains("--station") ? "station" : "window"));
+}
+
+// A termination signal while devices are written is logged once; the writes
+// run to their end and only then does the tool end. The device, away after
+// its write, is recorded as written but not verified.
+void TestStation::endsOnlyAfterItsWrites()
+{
+    ToolRun run(Emulated{"upgradable", {"--return-after", "0", "--port", "2"}}, {"-l", "--station", "--auto"});
+    QVERIFY(run.prepared);
+    QTRY_VERIFY_WITH_TIMEOUT(run.emulated.transfers(shared + "@1-2").filter("download ").size() >= 5, 30000);
+    run.signal(SIGTERM);
+    QVERIFY(run.waitFor("Termination signal received (TERM): 1 device(s) are being written; the tool ends once the "
+                        "writes are finished") >= 0);
+    QVERIFY(run.finished(60000));
+    QCOMPARE(run.process.exitCode(), 0);
+    QCOMPARE(run.count("Termination signal received"), 1);
+    QCOMPARE(run.emulated.transfers(shared + "@1-2").filter("leave ").size(), 1);
+    QCOMPARE(run.emulated.flash(shared + "@1-2").left(embeddedFirmware().size()), embeddedFirmware());
+    const QJsonArray records = run.historyRecords();
+    QCOMPARE(records.size(), 1);
+    QCOMPARE(records.first().toObject()["outcome"].toString(), QString("written but not verified"));
 }
 
 QTEST_MAIN(TestStation)

@@ -212,7 +212,7 @@ void TestResources::layoutFileContent()
                                "status_devRev", "status_devRevUnknown", "status_noAccess", "status_readError", "status_severalDevs",
                                "status_written", "status_writeError", "status_writeFailed", "status_damaged",
                                "status_cannotUnpack", "status_ready", "status_readyRevUnknown", "status_writing", "status_done",
-                               "status_otherProduct", "status_serialUnreadable", "status_cannotRun", "app_name",
+                               "status_otherProduct", "status_serialUnreadable", "status_busy", "status_cannotRun", "app_name",
                                "sim_mode", "debug_mode"}));
     for (const QJsonValue label : labels) {
         const QJsonObject object = label.toObject();

@@ -24,7 +24,7 @@ void TestGuiSettings::shippedFile()
 {
     const GuiSettings settings = GuiSettings::fromFile(":resources/settings_GUI.json");
     QVERIFY(settings.valid);
-    QCOMPARE(settings.labels.size(), 29);
+    QCOMPARE(settings.labels.size(), 30);
     QCOMPARE(settings.circles.size(), 2);
     for (const LabelSpec &label : settings.labels) {
         QCOMPARE(label.size, -1);
@@ -66,7 +66,7 @@ void TestGuiSettings::shippedTextForms()
 
     const QString text = guiSettingsText(settings);
     QVERIFY(text.startsWith("GUI settings:\n\tCircle 'On button'"));
-    QCOMPARE(text.count('\t'), 31); // a line per circle and label
+    QCOMPARE(text.count('\t'), 32); // a line per circle and label
     QVERIFY(text.endsWith("'Debug mode'\n"));
     MessageCapture capture;
     qInfo() << settings.circles[1];
