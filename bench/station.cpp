@@ -76,6 +76,7 @@ Round upgrade(int devices, const QString &work)
     tool.start(VELMORA_EXECUTABLE, {"-l", "--station", "--auto"});
 
     QByteArray buffer;
+    QStringList lines;
     qint64 firstReady = -1;
     long ticksAtReady = 0;
     int done = 0;
@@ -86,13 +87,14 @@ Round upgrade(int devices, const QString &work)
         while ((end = buffer.indexOf('\n')) >= 0) {
             const QString line = QString::fromLocal8Bit(buffer.left(end));
             buffer.remove(0, end + 1);
-            if (firstReady < 0 && line.contains(QRegularExpression("^Station: .*: ready "))) {
+            lines << line;
+            if (firstReady < 0 && line.contains(QRegularExpression("Station: .*: ready "))) {
                 firstReady = clock.elapsed();
                 ticksAtReady = ownTicks(tool.processId());
             }
-            if (line.contains(QRegularExpression("^Station: .*: done$")))
+            if (line.contains(QRegularExpression("Station: .*: done( |$)")))
                 ++done;
-            if (line.contains(QRegularExpression("^Station: .*: (differs|not confirmed|write failed|refused)")))
+            if (line.contains(QRegularExpression("Station: .*: (differs|not confirmed|write failed|refused)")))
                 round.problem = line;
         }
     }
@@ -103,7 +105,8 @@ Round upgrade(int devices, const QString &work)
         tool.kill();
     tool.waitForFinished();
     if (done < devices && round.problem.isEmpty())
-        round.problem = QString("%1 of %2 devices done").arg(done).arg(devices);
+        round.problem = QString("%1 of %2 devices done; the tool's last lines:\n  %3")
+                            .arg(done).arg(devices).arg(lines.mid(lines.size() - 8).join("\n  "));
     round.readyToDoneMs = double(lastDone - firstReady);
     round.cpuPercent = 100.0 * double(ticks) / double(sysconf(_SC_CLK_TCK)) / (round.readyToDoneMs / 1000.0);
 
@@ -151,7 +154,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < rounds; ++i) {
         for (int devices : {1, 8}) {
             const Round round = upgrade(devices, work.path());
-            say(QString("round %1, %2 device(s): ready to the last done %3 ms, the tool's own CPU %4 %%%5")
+            say(QString("round %1, %2 device(s): ready to the last done %3 ms, the tool's own CPU %4 %%5")
                     .arg(i + 1).arg(devices).arg(round.readyToDoneMs, 0, 'f', 0).arg(round.cpuPercent, 0, 'f', 1)
                     .arg(round.problem.isEmpty() ? QString() : " - BROKEN: " + round.problem));
             broken = broken || !round.problem.isEmpty();

@@ -354,6 +354,10 @@ void leaveBus(const std::string &stateDir, const std::string &folder, long long 
     gone.present = false;
     gone.backAtMs = backAtMs;
     replaceFile(folder + "/presence", gone.text());
+    // Something in the state directory itself changes with every arrival and
+    // departure (an arrival takes a device number): watchers of the bus need
+    // not watch the device folders, whose memories change at every block.
+    replaceFile(stateDir + "/last-departure", folder + "\n");
 }
 
 bool plugIn(const std::string &stateDir, const std::string &folder)

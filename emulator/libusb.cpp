@@ -124,17 +124,17 @@ std::map<std::string, SeenDevice> devicesOnBus(const std::string &stateDir)
     return devices;
 }
 
-// Watches the state directory and every device folder in it: presence files
-// and device folders change by renames, creations and removals. Watching a
-// folder again is harmless.
+// Watches the state directory: device folders come and go by renames and
+// removals, and every arrival and departure replaces a file there (the next
+// device number, the last departure). The device folders are not watched:
+// their memories change at every block written, which says nothing about the
+// bus, and eight devices written at once would keep the watcher busy.
 void watchFolders(libusb_context *context)
 {
-    if (context->stateDir.empty())
+    if (context->stateDir.empty() || context->stateWatch >= 0)
         return;
     context->stateWatch = inotify_add_watch(context->inotifyFd, context->stateDir.c_str(),
                                             IN_CREATE | IN_DELETE | IN_MOVED_TO | IN_MOVED_FROM | IN_ONLYDIR);
-    for (const std::string &folder : emulator::deviceFolders(context->stateDir))
-        inotify_add_watch(context->inotifyFd, folder.c_str(), IN_CREATE | IN_DELETE | IN_MOVED_TO | IN_ONLYDIR);
 }
 
 // The earliest time a device away comes back; LLONG_MAX for none.
@@ -158,9 +158,7 @@ void drain(int fd)
     }
 }
 
-// Reads the pending file events; true when one may change the bus: a device
-// folder made or removed, a presence or identity file replaced. A device's
-// memories change at every block written, and say nothing about the bus.
+// Reads the pending file events of the state directory; true when there was one.
 bool busFilesChanged(const libusb_context *context)
 {
     alignas(inotify_event) char buffer[8192];
@@ -169,9 +167,7 @@ bool busFilesChanged(const libusb_context *context)
     while ((length = read(context->inotifyFd, buffer, sizeof buffer)) > 0) {
         for (ssize_t at = 0; at < length;) {
             const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
-            const std::string name = event->len ? event->name : "";
-            if (event->wd == context->stateWatch || (event->mask & IN_Q_OVERFLOW) || name == "presence"
-                || name == "device.conf")
+            if (event->wd == context->stateWatch || (event->mask & IN_Q_OVERFLOW))
                 changed = true;
             at += ssize_t(sizeof(inotify_event) + event->len);
         }

@@ -367,17 +367,22 @@ void Station::runJob(StationDevice &device, Job job)
         result.job = job;
         const ToolCancellation cancellation([this] { return cancelled.load(); });
         // dfu-util's progress bars, as the share of the whole transfer.
-        const ToolOutputListener progress(
-            [this, id, job, parser = DfuProgressParser(), share = TransferProgress()](const QByteArray &chunk) mutable {
-                for (const DfuProgressLine &line : parser.feed(chunk)) {
-                    Result report;
-                    report.id = id;
-                    report.job = job;
-                    report.last = false;
-                    report.progress = share.percent(line);
-                    post(report);
-                }
-            });
+        // Only a new percentage is worth waking the window for.
+        const ToolOutputListener progress([this, id, job, parser = DfuProgressParser(), share = TransferProgress(),
+                                           shown = -1](const QByteArray &chunk) mutable {
+            for (const DfuProgressLine &line : parser.feed(chunk)) {
+                const int percent = share.percent(line);
+                if (percent == shown)
+                    continue;
+                shown = percent;
+                Result report;
+                report.id = id;
+                report.job = job;
+                report.last = false;
+                report.progress = percent;
+                post(report);
+            }
+        });
         QElapsedTimer timer;
         timer.start();
         switch (job) {
@@ -446,10 +451,8 @@ void Station::handle(const Result &result)
     }
     StationDevice &device = rows[std::size_t(row)];
     if (!result.last) {
-        if (result.progress != device.progress) {
-            device.progress = result.progress;
-            changed(device);
-        }
+        device.progress = result.progress;
+        emit progressChanged(row);
         return;
     }
     using State = StationDevice::State;

@@ -108,6 +108,8 @@ public:
 signals:
     void deviceAdded(int row);
     void deviceChanged(int row);
+    // Only the share done of a device's write or read-back changed.
+    void progressChanged(int row);
     void deviceRemoved(int row);
     void totalsChanged();
     // A write ended: dfu-util's exit code, its duration, its last error line.

@@ -39,6 +39,7 @@ StationModel::StationModel(Station *station, QObject *parent)
     });
     connect(station, &Station::deviceChanged, this,
             [this](int row) { emit dataChanged(index(row, 0), index(row, ColumnCount - 1)); });
+    connect(station, &Station::progressChanged, this, [this](int row) { emit dataChanged(index(row, State), index(row, State)); });
 }
 
 int StationModel::rowCount(const QModelIndex &parent) const
@@ -157,9 +158,18 @@ StationWindow::StationWindow(Station *station, QWidget *parent)
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
+    // Columns fit their contents when rows come and go, not at every progress
+    // step: measuring every row for every change cost eight writes at once
+    // more than the writes themselves.
     table->horizontalHeader()->setStretchLastSection(false);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     table->horizontalHeader()->setSectionResizeMode(StationModel::State, QHeaderView::Stretch);
+    for (auto signal : {&Station::deviceAdded, &Station::deviceRemoved})
+        connect(station, signal, table, [this] {
+            for (int column = 0; column < StationModel::ColumnCount; ++column)
+                if (column != StationModel::State)
+                    table->resizeColumnToContents(column);
+        });
 
     upgradeAll = new QPushButton(QStringLiteral("Upgrade &all ready devices"), this);
     upgradeAll->setObjectName(QStringLiteral("upgradeAll"));
