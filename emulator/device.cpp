@@ -329,6 +329,14 @@ Presence readPresence(const std::string &folder)
     return readFile(folder + "/presence", &text) ? Presence::parse(text) : Presence::parse("");
 }
 
+// After every arrival and departure a file in the state directory itself is
+// replaced: watchers of the bus need not watch the device folders, whose
+// memories change at every block written.
+static void announceBusChange(const std::string &stateDir, const std::string &folder)
+{
+    replaceFile(stateDir + "/last-bus-change", folder + "\n");
+}
+
 void refreshPresence(const std::string &stateDir)
 {
     const long long now = wallClockMs();
@@ -343,6 +351,7 @@ void refreshPresence(const std::string &stateDir)
             back.devnum = takeDevnum(stateDir);
             std::remove((folder + "/dfu-state").c_str()); // powered up afresh: dfuIDLE
             replaceFile(folder + "/presence", back.text());
+            announceBusChange(stateDir, folder);
         }
     }
 }
@@ -354,10 +363,7 @@ void leaveBus(const std::string &stateDir, const std::string &folder, long long 
     gone.present = false;
     gone.backAtMs = backAtMs;
     replaceFile(folder + "/presence", gone.text());
-    // Something in the state directory itself changes with every arrival and
-    // departure (an arrival takes a device number): watchers of the bus need
-    // not watch the device folders, whose memories change at every block.
-    replaceFile(stateDir + "/last-departure", folder + "\n");
+    announceBusChange(stateDir, folder);
 }
 
 bool plugIn(const std::string &stateDir, const std::string &folder)
@@ -368,7 +374,9 @@ bool plugIn(const std::string &stateDir, const std::string &folder)
     Presence back;
     back.devnum = takeDevnum(stateDir);
     std::remove((folder + "/dfu-state").c_str()); // powered up afresh: dfuIDLE
-    return replaceFile(folder + "/presence", back.text());
+    const bool plugged = replaceFile(folder + "/presence", back.text());
+    announceBusChange(stateDir, folder);
+    return plugged;
 }
 
 } // namespace emulator
