@@ -140,21 +140,29 @@ void beforeWrite(const ConnectedDevice &device)
         QMetaObject::invokeMethod(qApp, [previous] { finish(previous, Outcome::WrittenNotVerified); });
 }
 
-void writeFinished(const QString &serial, int exitCode, qint64 milliseconds, const QString &lastError)
+// A write has ended: the attempt gets its exit code, duration and error line,
+// and stays in progress: its outcome shows when the device is read again.
+template <typename Key>
+void noteWrite(QMap<Key, HistoryRecord> &attempts, const Key &key, int exitCode, qint64 milliseconds,
+               const QString &lastError)
 {
     HistoryRecord record;
     {
         std::lock_guard<std::mutex> lock(pendingMutex);
-        auto found = pending.find(serial);
-        if (found == pending.end())
+        auto found = attempts.find(key);
+        if (found == attempts.end())
             return;
         found->writeExitCode = exitCode;
         found->writeMs = milliseconds;
         found->lastError = lastError;
         record = *found;
     }
-    // Still in progress: its outcome shows when the device is read again.
     store->update(record);
+}
+
+void writeFinished(const QString &serial, int exitCode, qint64 milliseconds, const QString &lastError)
+{
+    noteWrite(pending, serial, exitCode, milliseconds, lastError);
 }
 
 HistoryRecord takePending(const QString &serial)
@@ -311,18 +319,7 @@ HistoryRecord takeStationPending(quint64 id)
 
 void stationWriteFinished(const StationDevice &device, int exitCode, qint64 milliseconds, const QString &lastError)
 {
-    HistoryRecord record;
-    {
-        std::lock_guard<std::mutex> lock(pendingMutex);
-        auto found = stationPending.find(device.id);
-        if (found == stationPending.end())
-            return;
-        found->writeExitCode = exitCode;
-        found->writeMs = milliseconds;
-        found->lastError = lastError;
-        record = *found;
-    }
-    store->update(record);
+    noteWrite(stationPending, device.id, exitCode, milliseconds, lastError);
 }
 
 void stationReadBackFinished(const StationDevice &device, int readBack, int exitCode, qint64 milliseconds)

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -25,6 +26,20 @@ QString describe(const StationDevice &device)
     if (device.address.serial.isEmpty())
         return QStringLiteral("devnum %1").arg(device.devnum);
     return QStringLiteral("%1 at %2").arg(device.address.serial, device.address.path);
+}
+
+// "1-2" before "1-10", "1-1.2" after "1-1"; devices without a path last.
+bool portsBefore(const QString &first, const QString &second)
+{
+    if (first.isEmpty() || second.isEmpty())
+        return !first.isEmpty() && second.isEmpty();
+    static const QRegularExpression separators(QStringLiteral("[-.]"));
+    const QStringList a = first.split(separators);
+    const QStringList b = second.split(separators);
+    for (int i = 0; i < qMin(a.size(), b.size()); ++i)
+        if (a[i].toInt() != b[i].toInt())
+            return a[i].toInt() < b[i].toInt();
+    return a.size() < b.size();
 }
 
 } // namespace
@@ -146,10 +161,10 @@ Station::Totals Station::totals() const
     totals.waiting = int(std::count_if(rows.begin(), rows.end(), [](const StationDevice &row) {
         return !row.finished() && row.state != StationDevice::State::Refused;
     }));
-    if (firstStartMs >= 0 && doneCount > 0) {
-        const double hours = double(std::max<qint64>(clock.elapsed() - firstStartMs, 1)) / 3600000.0;
-        totals.perHour = doneCount / hours;
-    }
+    // A rate over less than a minute says nothing yet.
+    const qint64 sinceFirst = firstStartMs < 0 ? 0 : clock.elapsed() - firstStartMs;
+    if (doneCount > 0 && sinceFirst >= 60000)
+        totals.perHour = doneCount / (double(sinceFirst) / 3600000.0);
     return totals;
 }
 
@@ -212,14 +227,22 @@ void Station::addRow(const ListedDevice &listed, StationDevice::State state, con
     device.startedMs = clock.elapsed();
     if (state == StationDevice::State::Refused)
         device.finishedMs = device.startedMs;
-    rows.push_back(device);
-    StationDevice &added = rows.back();
+    // Rows in the order of the ports, as the devices sit on the bench.
+    const auto at = std::find_if(rows.begin(), rows.end(),
+                                 [&device](const StationDevice &row) { return portsBefore(device.address.path, row.address.path); });
+    const int index = int(at - rows.begin());
+    rows.insert(at, device);
+    StationDevice &added = rows[std::size_t(index)];
     qInfo().noquote() << QStringLiteral("Station: found %1 (devnum %2)%3")
                              .arg(describe(added), added.devnum,
                                   reason.isEmpty() ? QString() : QStringLiteral(": refused, %1").arg(reason));
-    if (state == StationDevice::State::Identifying && takeLock(added))
-        runJob(added, Job::Identify);
-    emit deviceAdded(int(rows.size()) - 1);
+    emit deviceAdded(index);
+    if (state == StationDevice::State::Identifying) {
+        if (takeLock(added))
+            runJob(added, Job::Identify);
+        else
+            changed(added);
+    }
     emit totalsChanged();
 }
 
@@ -237,7 +260,7 @@ void Station::listed(const BusListing &listing)
 {
     if (finishing)
         return;
-    std::vector<bool> seen(rows.size(), false);
+    std::set<quint64> seen;
     QStringList serials;
     for (const ListedDevice &device : listing.devices)
         serials << device.serial;
@@ -258,11 +281,11 @@ void Station::listed(const BusListing &listing)
                        QStringLiteral("serial shared with another attached device"));
             else
                 addRow(device, StationDevice::State::Identifying, QString());
-            seen.push_back(true);
+            seen.insert(nextId - 1);
             continue;
         }
         StationDevice &row = *match;
-        seen[std::size_t(match - rows.begin())] = true;
+        seen.insert(row.id);
         const bool running = jobs.count(row.id) > 0;
         if (running)
             continue; // its job sees what happened to it; the next listing looks again
@@ -297,15 +320,15 @@ void Station::listed(const BusListing &listing)
             return row.address.serial.isEmpty() && row.devnum == device.devnum;
         });
         if (match != rows.end()) {
-            seen[std::size_t(match - rows.begin())] = true;
+            seen.insert(match->id);
             continue;
         }
         addRow(device, StationDevice::State::Refused, QStringLiteral("cannot be opened (%1)").arg(found.captured(2)));
-        seen.push_back(true);
+        seen.insert(nextId - 1);
     }
     for (int row = int(rows.size()) - 1; row >= 0; --row) {
         const StationDevice &device = rows[std::size_t(row)];
-        if (seen[std::size_t(row)] || jobs.count(device.id) || device.state == StationDevice::State::Away)
+        if (seen.count(device.id) || jobs.count(device.id) || device.state == StationDevice::State::Away)
             continue;
         removeRow(row);
     }
@@ -467,7 +490,8 @@ void Station::handle(const Result &result)
                                  .arg(result.exitCode == 0 || result.text.isEmpty() ? QString()
                                                                                     : QStringLiteral(" (%1)").arg(result.text));
         device.state = State::Away;
-        device.reason = result.exitCode != 0 ? result.text : QString();
+        device.reason = result.exitCode != 0 ? QStringLiteral("the write ended with an error (%1)").arg(result.text)
+                                             : QString();
         device.progress = 0;
         emit writeFinished(device, result.exitCode, result.milliseconds, result.exitCode != 0 ? result.text : QString());
         changed(device);

@@ -60,7 +60,8 @@ QString StationModel::stateText(int row) const
     if ((device.state == State::Writing || device.state == State::Verifying) && device.progress > 0)
         text += QStringLiteral(" %1 %").arg(device.progress);
     if (!device.reason.isEmpty()
-        && (device.state == State::Refused || device.state == State::Busy || device.failed()))
+        && (device.state == State::Refused || device.state == State::Busy || device.state == State::Away
+            || device.failed()))
         text += QStringLiteral(": ") + device.reason;
     return text;
 }
@@ -242,7 +243,7 @@ void StationWindow::updateSummary()
                        .arg(totals.done)
                        .arg(totals.failed)
                        .arg(totals.waiting)
-                       .arg(totals.done > 0 ? QString::number(qRound(totals.perHour)) : QStringLiteral("-"));
+                       .arg(totals.perHour > 0 ? QString::number(qRound(totals.perHour)) : QStringLiteral("-"));
     if (station->isFinishing())
         text += QStringLiteral("   Ending once the running writes are finished.");
     if (summary->text() != text)
