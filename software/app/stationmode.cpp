@@ -53,6 +53,9 @@ bool startStation(QApplication &application)
 {
     logWindow = new LogWindow(nullptr);
     qInfo() << "Station: several devices at once" << (station::autoUpgrade ? "(every ready device is upgraded)" : "");
+    // The simulator stands for one device; a station needs the real bus.
+    if (simulator::use)
+        qWarning() << "Station: the simulator simulates one device; the station uses the real USB bus (-s is ignored)";
     setToolDirectory(tempDir().path());
     extractResources({FirmwareDfuFile, FirmwareBinFile, DfuUtilFile}, true);
     markExecutable(toolPath());
