@@ -172,6 +172,14 @@ public:
 
     Bus bus() { return Bus(path("simulator"), SIMULATOR_SCRIPT, environment); }
 
+    // Its last lines, for a failure message: what it said before it ended
+    // (a sanitizer's report of a leak or an error ends there too).
+    QString lastLines(int count = 80)
+    {
+        const QStringList &all = log();
+        return all.mid(qMax(0, all.size() - count)).join('\n');
+    }
+
     // Reads what the tool has written so far.
     const QStringList &log()
     {

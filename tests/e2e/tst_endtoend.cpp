@@ -236,7 +236,7 @@ void TestEndToEnd::quitKeys()
     run.key(run.mainWindow(), key);
     QVERIFY(run.finished());
     QCOMPARE(run.process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(run.process.exitCode(), 0);
+    QVERIFY2(run.process.exitCode() == 0, qPrintable(run.lastLines()));
     // After the handler is reset, the lines go to the default output.
     QVERIFY(run.find("Msg-handler reset") >= 0);
     QVERIFY(run.find("Trying to stop sm_A") > run.find("Msg-handler reset"));
@@ -270,7 +270,7 @@ void TestEndToEnd::closingTheWindow()
     QVERIFY(QFileInfo(workDirectory).isDir());
     QCOMPARE(runCommand(XCLOSE, {run.mainWindow()}), QString());
     QVERIFY(run.finished());
-    QCOMPARE(run.process.exitCode(), 0);
+    QVERIFY2(run.process.exitCode() == 0, qPrintable(run.lastLines()));
     QVERIFY(run.find("app.exec() returns:  0") >= 0);
     QVERIFY(!QFileInfo::exists(workDirectory));
 }
@@ -307,7 +307,7 @@ void TestEndToEnd::terminationSignalLetsTheWriteFinish()
     QVERIFY(run.waitFor("the tool ends once the write is finished", 10000, downloading) >= 0);
     QVERIFY(run.finished(60000));
     QCOMPARE(run.process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(run.process.exitCode(), 0);
+    QVERIFY2(run.process.exitCode() == 0, qPrintable(run.lastLines()));
     QVERIFY(run.find("SM_A: /sig_FwDownloaded", downloading) >= 0);
     QCOMPARE(run.find("Stop requested: killing", downloading), -1);
     QCOMPARE(run.find("SM_A: /sig_FwUploading", downloading), -1); // no read-back is started
@@ -334,7 +334,7 @@ void TestEndToEnd::secondTerminationSignalEndsAtOnce()
     QVERIFY(waiting >= 0);
     run.signal(SIGTERM);
     QVERIFY(run.finished(30000));
-    QCOMPARE(run.process.exitCode(), 0);
+    QVERIFY2(run.process.exitCode() == 0, qPrintable(run.lastLines()));
     QVERIFY(run.find("Critical: Second termination signal received", waiting) >= 0);
     // The worker's last lines come after the event loop has returned: with
     // "-l" they still reach standard error.
@@ -394,7 +394,7 @@ void TestEndToEnd::closedMainWindowLeavesTheLogForReading()
     else
         run.key(dialog, hideWith);
     QVERIFY(run.finished());
-    QCOMPARE(run.process.exitCode(), 0);
+    QVERIFY2(run.process.exitCode() == 0, qPrintable(run.lastLines()));
     QVERIFY(run.find("app.exec() returns:  0", closing) >= 0);
     QVERIFY(!QFileInfo::exists(workDirectory));
 }
