@@ -32,8 +32,8 @@ bool confirmClose(int writes)
                                    "firmware, so the writes are finished first.\n\nEnd the tool once they are finished?")
                         .arg(writes),
                     QMessageBox::NoButton, stationWindow);
-    QPushButton *end = box.addButton(QStringLiteral("End after the writes"), QMessageBox::AcceptRole);
-    QPushButton *keep = box.addButton(QStringLiteral("Keep working"), QMessageBox::RejectRole);
+    QPushButton *end = box.addButton(QStringLiteral("&End after the writes"), QMessageBox::AcceptRole);
+    QPushButton *keep = box.addButton(QStringLiteral("&Keep working"), QMessageBox::RejectRole);
     box.setDefaultButton(keep);
     box.exec();
     const bool ending = box.clickedButton() == end;

@@ -1,7 +1,10 @@
 #include "stationwindow.h"
 
+#include "accessibility.h"
 #include "station.h"
+#include "statusline.h"
 
+#include <QAccessible>
 #include <QBrush>
 #include <QCloseEvent>
 #include <QColor>
@@ -137,7 +140,9 @@ StationWindow::StationWindow(Station *station, QWidget *parent)
     , station(station)
     , model(new StationModel(station, this))
     , ticker(new QTimer(this))
+    , announcer(new StatusAnnouncer(this))
 {
+    installAccessibility(); // the announcer's notifications
     setObjectName(QStringLiteral("stationWindow"));
     setWindowTitle(QStringLiteral("Velmora Firmware Upgrade: Station"));
     setAccessibleName(windowTitle());
@@ -145,7 +150,6 @@ StationWindow::StationWindow(Station *station, QWidget *parent)
 
     summary = new QLabel(this);
     summary->setObjectName(QStringLiteral("stationSummary"));
-    summary->setAccessibleName(QStringLiteral("Summary"));
     summary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     summary->setFocusPolicy(Qt::StrongFocus);
 
@@ -159,6 +163,8 @@ StationWindow::StationWindow(Station *station, QWidget *parent)
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
+    // Tab leaves the table for the buttons; the arrows move within it.
+    table->setTabKeyNavigation(false);
     // Columns fit their contents when rows come and go, not at every progress
     // step: measuring every row for every change cost eight writes at once
     // more than the writes themselves.
@@ -185,6 +191,10 @@ StationWindow::StationWindow(Station *station, QWidget *parent)
     layout->addWidget(summary);
     layout->addWidget(table, 1);
     layout->addLayout(buttons);
+    // In the order they are seen: summary, table, then the buttons left to right.
+    setTabOrder(summary, table);
+    setTabOrder(table, upgradeSelected);
+    setTabOrder(upgradeSelected, upgradeAll);
 
     connect(upgradeAll, &QPushButton::clicked, station, [station] {
         qInfo() << "Station: upgrade all ready devices clicked";
@@ -204,6 +214,9 @@ StationWindow::StationWindow(Station *station, QWidget *parent)
 
     for (auto signal : {&Station::deviceAdded, &Station::deviceChanged, &Station::deviceRemoved})
         connect(station, signal, this, [this] { updateActions(); });
+    connect(station, &Station::deviceAdded, this, &StationWindow::announceState);
+    connect(station, &Station::deviceChanged, this, &StationWindow::announceState);
+    connect(model, &QAbstractItemModel::dataChanged, this, &StationWindow::tellScreenReader);
     connect(station, &Station::totalsChanged, this, &StationWindow::updateSummary);
     connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { updateActions(); });
     connect(ticker, &QTimer::timeout, this, [this] {
@@ -246,8 +259,46 @@ void StationWindow::updateSummary()
                        .arg(totals.perHour > 0 ? QString::number(qRound(totals.perHour)) : QStringLiteral("-"));
     if (station->isFinishing())
         text += QStringLiteral("   Ending once the running writes are finished.");
-    if (summary->text() != text)
+    if (summary->text() != text) {
         summary->setText(text);
+        summary->setAccessibleName(text);
+    }
+}
+
+// A screen reader keeps what it has read of a cell until it hears that the
+// cell's name changed, and the table view tells it only that "data changed".
+// The elapsed times are left out: a name change every second on every row
+// would be read out whenever the focus is on one.
+void StationWindow::tellScreenReader(const QModelIndex &topLeft, const QModelIndex &bottomRight)
+{
+    if (!QAccessible::isActive() || (topLeft.column() == StationModel::Elapsed && bottomRight.column() == StationModel::Elapsed))
+        return;
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(table);
+    QAccessibleTableInterface *cells = view ? view->tableInterface() : nullptr;
+    if (!cells)
+        return;
+    for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
+        for (int column = topLeft.column(); column <= bottomRight.column(); ++column)
+            if (QAccessibleInterface *cell = cells->cellAt(row, column)) {
+                QAccessibleEvent renamed(cell, QAccessible::NameChanged);
+                QAccessible::updateAccessibility(&renamed);
+            }
+}
+
+// Said wherever the focus is, once per state a user waits for: a device to
+// upgrade, one that can be taken out, one that needs a look. Not the steps
+// in between, which would be eight voices at once on a full station.
+void StationWindow::announceState(int row)
+{
+    const StationDevice &device = station->devices()[std::size_t(row)];
+    using State = StationDevice::State;
+    const bool worthSaying = device.state == State::Ready || device.state == State::Refused
+                             || device.state == State::Busy || device.finished();
+    const int state = int(device.state);
+    if (!worthSaying || announced.value(device.id, -1) == state)
+        return;
+    announced.insert(device.id, state);
+    announcer->announce(QStringLiteral("%1, %2: %3").arg(device.address.path, device.address.serial, model->stateText(row)));
 }
 
 void StationWindow::closeEvent(QCloseEvent *event)

@@ -6,6 +6,8 @@
 #include <QAbstractTableModel>
 #include <QWidget>
 
+#include <QHash>
+
 #include <functional>
 
 class QLabel;
@@ -13,6 +15,7 @@ class QPushButton;
 class QTableView;
 class QTimer;
 class Station;
+class StatusAnnouncer;
 
 // The station's devices as a table; refreshed from the station's signals.
 class StationModel : public QAbstractTableModel {
@@ -61,9 +64,13 @@ protected:
 private:
     void updateActions();
     void updateSummary();
+    void tellScreenReader(const QModelIndex &topLeft, const QModelIndex &bottomRight);
+    void announceState(int row);
 
     Station *station;
     StationModel *model;
     QTimer *ticker;
+    StatusAnnouncer *announcer;
+    QHash<quint64, int> announced; // per device, the state last announced
     bool closing = false;
 };

@@ -4,6 +4,7 @@
 // shown, and each change of the status line spoken.
 #pragma once
 
-// Makes the main window and the status line's announcer known to Qt's accessibility; call
-// once, before the window is built.
+// Makes the main window and the status line's announcer (the station's
+// window announces with it too) known to Qt's accessibility; call before the
+// window is built.
 void installAccessibility();

@@ -137,8 +137,11 @@ public:
             return;
         // Stopped first, so that it starts no child between the two kills.
         ::kill(pid_t(process.processId()), SIGSTOP);
-        for (const pid_t child : children())
+        // A child caught between fork and its own process group is in ours.
+        for (const pid_t child : children()) {
             ::kill(-child, SIGKILL);
+            ::kill(child, SIGKILL);
+        }
         process.kill();
         process.waitForFinished();
     }

@@ -39,6 +39,7 @@ private slots:
     void everyDeviceEndsInItsOwnTruth();
     void secondToolLeavesABusyDeviceAlone_data();
     void secondToolLeavesABusyDeviceAlone();
+    void endsOnlyAfterItsWrites_data();
     void endsOnlyAfterItsWrites();
 };
 
@@ -143,20 +144,57 @@ void TestStation::secondToolLeavesABusyDeviceAlone()
     screenshot(QStringLiteral("station-busy-beside-%1").arg(arguments.contains("--station") ? "station" : "window"));
 }
 
-// A termination signal while devices are written is logged once; the writes
-// run to their end and only then does the tool end. The device, away after
-// its write, is recorded as written but not verified.
+// Q, closing the window or a termination signal while a device is written:
+// asked (or logged) once, the write runs to its end and only then does the
+// tool end. The device, away after its write, is recorded as written but not
+// verified.
+void TestStation::endsOnlyAfterItsWrites_data()
+{
+    QTest::addColumn<QString>("how");    // "TERM", a key, or "close"
+    QTest::addColumn<QString>("answer"); // keys for the question; "" when none is asked
+    QTest::addColumn<QString>("logged");
+    const QString ending = "Station: ending once the running writes are finished";
+    QTest::newRow("termination signal")
+        << "TERM" << ""
+        << "Termination signal received (TERM): 1 device(s) are being written; the tool ends once the writes are "
+           "finished";
+    QTest::newRow("Q, end after the writes") << "q" << "alt+e" << ending;
+    QTest::newRow("closing the window, end after the writes") << "close" << "alt+e" << ending;
+    QTest::newRow("Q, keep working") << "q" << "Return" << "Station: end declined";
+}
+
 void TestStation::endsOnlyAfterItsWrites()
 {
+    QFETCH(QString, how);
+    QFETCH(QString, answer);
+    QFETCH(QString, logged);
     ToolRun run(Emulated{"upgradable", {"--return-after", "0", "--port", "2"}}, {"-l", "--station", "--auto"});
     QVERIFY(run.prepared);
+    const QString window = run.waitForWindow("Velmora Firmware Upgrade: Station");
+    QVERIFY(!window.isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(run.emulated.transfers(shared + "@1-2").filter("download ").size() >= 5, 30000);
-    run.signal(SIGTERM);
-    QVERIFY(run.waitFor("Termination signal received (TERM): 1 device(s) are being written; the tool ends once the "
-                        "writes are finished") >= 0);
+    if (how == "TERM")
+        run.signal(SIGTERM);
+    else if (how == "close")
+        QCOMPARE(runCommand(XCLOSE, {window}), QString());
+    else
+        run.key(window, how);
+    if (!answer.isEmpty()) {
+        const QString box = run.waitForWindow("Devices are being written", 10000);
+        QVERIFY2(!box.isEmpty(), "no question while a device is written");
+        if (how == "close")
+            screenshot("station-asks-before-ending");
+        run.key(box, answer);
+    }
+    QVERIFY(run.waitFor(logged) >= 0);
+    if (answer == "Return") { // kept working: the station stays after the write
+        QVERIFY(run.waitFor("Station: " + shared + " at 1-2: the write ended with exit code 0", 60000) >= 0);
+        QVERIFY(!run.finished(1000));
+        run.key(window, "q"); // nothing is written now: no question
+    }
     QVERIFY(run.finished(60000));
-    QCOMPARE(run.process.exitCode(), 0);
-    QCOMPARE(run.count("Termination signal received"), 1);
+    QVERIFY2(run.process.exitCode() == 0, qPrintable(run.lastLines()));
+    QCOMPARE(run.count(logged), 1);
     QCOMPARE(run.emulated.transfers(shared + "@1-2").filter("leave ").size(), 1);
     QCOMPARE(run.emulated.flash(shared + "@1-2").left(embeddedFirmware().size()), embeddedFirmware());
     const QJsonArray records = run.historyRecords();
