@@ -5,6 +5,7 @@
 #include "statusline.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QBrush>
 #include <QCloseEvent>
 #include <QColor>
@@ -19,6 +20,14 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// Read as a window of its own, as the guided one is, not as a pane.
+QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("StationWindow"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
 
 QString elapsedText(qint64 ms)
 {
@@ -143,6 +152,8 @@ StationWindow::StationWindow(Station *station, QWidget *parent)
     , announcer(new StatusAnnouncer(this))
 {
     installAccessibility(); // the announcer's notifications
+    static const bool installed = (QAccessible::installFactory(accessibleFor), true);
+    Q_UNUSED(installed)
     setObjectName(QStringLiteral("stationWindow"));
     setWindowTitle(QStringLiteral("Velmora Firmware Upgrade: Station"));
     setAccessibleName(windowTitle());

@@ -3,13 +3,14 @@
 # a screen reader meets it, and tst_screenreader.py against it. Needs a display
 # and a session bus of its own:
 #
-#   xvfb-run -a dbus-run-session -- screenreader-session.sh TOOL SIMULATOR IMAGEGEN OUT
+#   xvfb-run -a dbus-run-session -- screenreader-session.sh TOOL SIMULATOR IMAGEGEN OUT [EMULATOR]
 #
+# With EMULATOR, the station (--station) on two emulated devices instead.
 # Everything it makes (the simulated device, the XDG folders, the program's
 # output) stays in OUT. The exit status is the check's: 0 when every check held.
 set -u
-[ $# -eq 4 ] || { echo "usage: $0 TOOL SIMULATOR IMAGEGEN OUT" >&2; exit 64; }
-tool=$1 simulator=$2 imagegen=$3 out=$4
+[ $# -eq 4 ] || [ $# -eq 5 ] || { echo "usage: $0 TOOL SIMULATOR IMAGEGEN OUT [EMULATOR]" >&2; exit 64; }
+tool=$1 simulator=$2 imagegen=$3 out=$4 emulator=${5:-}
 here=$(cd "$(dirname "$0")" && pwd)
 
 rm -rf "$out"
@@ -58,8 +59,19 @@ cleanup() {
 }
 trap cleanup EXIT
 
-"$simulator" --dfu-util-command setup_prepared_config no-device >"$out/simulator.log" 2>&1 || exit 65
-QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$tool" -s -l >"$out/program.log" 2>&1 &
+export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
+if [ -n "$emulator" ]; then
+  # A device to upgrade and another product; the emulator's run execs the tool.
+  emulated=("$emulator" --state "$out/bus")
+  { "${emulated[@]}" prepare upgradable --fast --return-after 0.5 --port 1 --serial 3276356C3201 &&
+    "${emulated[@]}" prepare other-product --add --fast --port 2 --serial 206F39A54E42; } >"$out/emulator.log" 2>&1 || exit 65
+  "${emulated[@]}" run "$tool" --station -l >"$out/program.log" 2>&1 &
+  mode=station
+else
+  "$simulator" --dfu-util-command setup_prepared_config no-device >"$out/simulator.log" 2>&1 || exit 65
+  "$tool" -s -l >"$out/program.log" 2>&1 &
+  mode=guided
+fi
 program=$!
 shows_window() { xdotool search --onlyvisible --pid "$program" >/dev/null 2>&1; }
 wait_for 30 shows_window || { echo "the program shows no window" >&2; exit 70; }
@@ -73,6 +85,6 @@ bus=$!
 wait_for 15 a11y_bus_up || { echo "the AT-SPI bus did not start" >&2; exit 70; }
 
 # Debian's own Python, where python3-pyatspi is installed.
-PYTHONDONTWRITEBYTECODE=1 timeout 240 /usr/bin/python3 "$here/tst_screenreader.py" "$program" "$simulator" 2>&1 |
+PYTHONDONTWRITEBYTECODE=1 timeout 240 /usr/bin/python3 "$here/tst_screenreader.py" "$program" "$simulator" "$mode" 2>&1 |
   tee "$out/check.log"
 exit "${PIPESTATUS[0]}"

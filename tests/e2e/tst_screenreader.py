@@ -3,12 +3,15 @@ arrival to "Done": the window read in screen order and without noise, every
 change of the status line announced, the focus never lost, another product
 explained, the log window named.
 
-    tst_screenreader.py PID SIMULATOR
+    tst_screenreader.py PID SIMULATOR [guided|station]
 
 screenreader-session.sh runs it once the program (process PID) and the AT-SPI
 bus run. The program runs in simulator mode; SIMULATOR is the script that
-attaches simulated devices. Prints a line per check and exits 1 when one
-failed.
+attaches simulated devices. With "station", the program is a station on two
+emulated devices (one to upgrade, another product) and the station's window
+is checked instead: its table and actions named and reachable, each row read
+as it is now, each device's end announced. Prints a line per check and exits
+1 when one failed.
 """
 
 import subprocess
@@ -20,6 +23,7 @@ from gi.repository import GLib
 
 PID = int(sys.argv[1])
 SIMULATOR = sys.argv[2]
+MODE = sys.argv[3] if len(sys.argv) > 3 else "guided"
 failures = []
 events = []  # (type, role, name, detail1), in the order they came
 
@@ -132,6 +136,62 @@ if not wait_until(found, 30):
     say("the program never reached the AT-SPI desktop")
     sys.exit(2)
 
+
+def finish():
+    say("END", "ok" if not failures else "FAILED: " + "; ".join(failures))
+    sys.exit(1 if failures else 0)
+
+
+def descendants(acc):
+    for c in children(acc):
+        yield c
+        yield from descendants(c)
+
+
+def station():
+    frame = window("frame", "Velmora Firmware Upgrade: Station")
+    check(frame is not None, "the station's window is a named frame")
+    table = next((c for c in descendants(frame) if c.getRoleName() == "table"), None)
+    check(table is not None and table.name == "Attached devices", "its table is named \"Attached devices\"")
+    headers = [c.name for c in children(table) if c.getRoleName() == "table column header"]
+    check(headers == ["USB path", "Serial", "Model", "Firmware", "State", "Elapsed"], "its columns are named")
+
+    def row(path):
+        cells = [c.name for c in children(table) if c.getRoleName() == "table cell"]
+        rows = [cells[i:i + 6] for i in range(0, len(cells), 6)]
+        return next((r for r in rows if r[0] == path), None)
+
+    def named(name):
+        return next((c for c in descendants(frame) if c.getRoleName() == "push button" and c.name == name), None)
+
+    check(wait_until(lambda: row("1-1")[4] == "ready", 30), "the device to upgrade reads ready")
+    check(wait_until(lambda: row("1-2")[4] == "refused: another product (T4)", 30), "the other product says why")
+    selected, every = named("Upgrade the selected device"), named("Upgrade all ready devices")
+    check(selected is not None and every is not None, "both actions are named buttons")
+    check(wait_until(lambda: "sensitive" in states(every), 10), "\"Upgrade all ready devices\" is available")
+
+    main = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(PID)], capture_output=True, text=True,
+                          timeout=30).stdout.split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", main], timeout=30)
+    pump(1)
+    # The arrows move in the table; Tab leaves it for the buttons, as they are seen.
+    key("Tab")
+    check(wait_until(lambda: "focused" in states(selected), 10), "Tab goes from the table to the first button")
+    key("Tab")
+    check(wait_until(lambda: "focused" in states(every), 10), "and on to \"Upgrade all ready devices\"")
+    key("space")
+    done = "1-1, 3276356C3201: done"
+    check(wait_until(lambda: announced(done), 60), "the device's end is announced: " + done)
+    check(wait_until(lambda: row("1-1")[3:5] == ["C3", "done"], 10), "its row reads as it is now: C3, done")
+    summary = next((c for c in descendants(frame) if c.getRoleName() == "label"), None)
+    check(summary is not None and summary.name.startswith("Done: 1   Failed: 0   Waiting: 0"),
+          "the summary is read as it shows: " + (summary.name if summary else "none"))
+    finish()
+
+
+if MODE == "station":
+    station()
+
 STEPS = ["Firmware upgrade Velmora T30", "Firmware version this tool installs: C3",
          "Follow the steps below to upgrade your product.", "1. Turn off the device",
          "2. Hold the rightmost button under the display while pushing the TEST button for 1 second",
@@ -212,5 +272,4 @@ log = window("dialog", title)
 texts = [c for c in children(log) if c.getRoleName() not in ("push button", "filler", "scroll bar")]
 check([c.name for c in texts] == ["Log messages"], "its text is named \"Log messages\"")
 
-say("END", "ok" if not failures else "FAILED: " + "; ".join(failures))
-sys.exit(1 if failures else 0)
+finish()
