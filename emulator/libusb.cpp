@@ -533,6 +533,10 @@ void LIBUSB_CALL libusb_free_config_descriptor(struct libusb_config_descriptor *
 
 int LIBUSB_CALL libusb_open(libusb_device *dev, libusb_device_handle **dev_handle)
 {
+    if (emulator::resetsAtOpen()) { // caught between the enumeration and the open
+        emulator::leaveBus(dev->stateDir, dev->folder, 0);
+        emulator::plugIn(dev->stateDir, dev->folder);
+    }
     const emulator::Presence presence = emulator::readPresence(dev->folder);
     if (!presence.present || presence.devnum != dev->devnum)
         return LIBUSB_ERROR_NO_DEVICE;

@@ -140,6 +140,14 @@ FaultKind faultAtDataBlock(int n)
     return active;
 }
 
+bool resetsAtOpen()
+{
+    if (active != FaultKind::Vanish || commandOfThisRun() != "list")
+        return false;
+    active = FaultKind::None;
+    return true;
+}
+
 bool diskFullFor(int fd, size_t count)
 {
     if (active != FaultKind::Full || fd <= STDERR_FILENO || uploadFile.empty())

@@ -8,7 +8,9 @@
 //            garbage  prints binary garbage and exits 0, doing nothing
 //            silent   prints nothing and exits 0, doing nothing
 //            short    ends a read early with a short block: a short file, exit 0
-//            vanish   the device leaves the bus in the transfer
+//            vanish   the device leaves the bus in the transfer; in a listing,
+//                     the first device opened resets as it is opened (it
+//                     leaves and is back with a new device number)
 //            full     the disk fills: writes to the upload file fail
 //   COMMAND  list, otp, fwinfo, download, readback
 #pragma once
@@ -30,6 +32,10 @@ void takeProcessFault(const std::string &stateDir);
 // The fault a transfer meets at data block n (1-based): None before the
 // block where it strikes, and for faults that are no transfer's.
 FaultKind faultAtDataBlock(int n);
+
+// Whether the device this run opens now resets first (a "vanish list"
+// fault); true once.
+bool resetsAtOpen();
 
 // Whether a write of count bytes to a file (not a terminal or pipe of the
 // standard streams) fails for a full disk.

@@ -316,13 +316,19 @@ void Station::listed(const BusListing &listing)
         const QRegularExpressionMatch found = devnumPattern.match(unopenable);
         ListedDevice device;
         device.devnum = found.captured(1);
-        const auto match = std::find_if(rows.begin(), rows.end(), [&device](const StationDevice &row) {
-            return row.address.serial.isEmpty() && row.devnum == device.devnum;
+        // Gone between dfu-util's enumeration and its open: a device resetting
+        // or being pulled, not one this user may not open. Its row (if it has
+        // one) stays until a listing tells where it is; a new one is not made.
+        const bool gone = found.captured(2) == QLatin1String("LIBUSB_ERROR_NO_DEVICE");
+        const auto match = std::find_if(rows.begin(), rows.end(), [&device, gone](const StationDevice &row) {
+            return (gone || row.address.serial.isEmpty()) && row.devnum == device.devnum;
         });
         if (match != rows.end()) {
             seen.insert(match->id);
             continue;
         }
+        if (gone)
+            continue;
         addRow(device, StationDevice::State::Refused, QStringLiteral("cannot be opened (%1)").arg(found.captured(2)));
         seen.insert(nextId - 1);
     }

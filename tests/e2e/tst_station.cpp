@@ -39,6 +39,7 @@ private slots:
     void everyDeviceEndsInItsOwnTruth();
     void secondToolLeavesABusyDeviceAlone_data();
     void secondToolLeavesABusyDeviceAlone();
+    void deviceResettingInAListingIsNotRefused();
     void endsOnlyAfterItsWrites_data();
     void endsOnlyAfterItsWrites();
 };
@@ -142,6 +143,24 @@ void TestStation::secondToolLeavesABusyDeviceAlone()
     // is the first tool's (its two identifications and its read-back).
     QCOMPARE(transfers.filter(QRegularExpression("^upload ")).size(), 4 + (embeddedFirmware().size() + 2047) / 2048);
     screenshot(QStringLiteral("station-busy-beside-%1").arg(arguments.contains("--station") ? "station" : "window"));
+}
+
+// A listing that catches a device resetting (enumerated, then gone when
+// dfu-util opens it: "Cannot open ... (LIBUSB_ERROR_NO_DEVICE)") shows no
+// device that cannot be opened: the next listing shows where it is.
+void TestStation::deviceResettingInAListingIsNotRefused()
+{
+    ToolRun run(Emulated{"upgradable", {"--fast", "--port", "2"}}, {"-l", "--station"});
+    QVERIFY(run.prepared);
+    QVERIFY(run.waitFor("Station: " + shared + " at 1-2: ready") >= 0);
+    QVERIFY(putFault(run.emulated.stateDir(), "vanish list"));
+    // Another device arrives: the listing it starts meets the fault.
+    QVERIFY(run.emulated.prepare("upgradable", {"--add", "--fast", "--port", "3", "--serial", "206F39A54E42"}));
+    QVERIFY(run.waitFor("Station: 206F39A54E42 at 1-3: ready") >= 0);
+    QVERIFY(QFile::exists(run.emulated.stateDir() + "/fault.done"));
+    QTest::qWait(1500); // another listing or two
+    QCOMPARE(run.count("cannot be opened"), 0);
+    QCOMPARE(run.log().filter(QRegularExpression("Station: .*: refused")), QStringList());
 }
 
 // Q, closing the window or a termination signal while a device is written:
