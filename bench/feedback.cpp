@@ -13,6 +13,7 @@
 
 #include "device.h"
 #include "emulatedbus.h"
+#include "resultfile.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -250,18 +251,8 @@ QPair<long, long> cpuTicks(qint64 pid)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QString resultPath = argc > 1 ? argv[1]
-                                        : QString("bench/results/feedback-%1.txt").arg(QDate::currentDate().toString(Qt::ISODate));
-    QDir().mkpath(QFileInfo(resultPath).absolutePath());
-    QFile result(resultPath);
-    if (!result.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(resultPath));
-    QTextStream out(&result);
-    auto say = [&](const QString &line) {
-        out << line << "\n";
-        out.flush();
-        std::fprintf(stderr, "%s\n", qPrintable(line));
-    };
+    ResultFile result("feedback", argc, argv);
+    auto say = [&result](const QString &line) { result.say(line); };
     QTemporaryDir sandbox;
     const QString work = sandbox.path();
     say(QString("velmora-upgrade feedback benchmark, %1").arg(QDateTime::currentDateTime().toString(Qt::ISODate)));

@@ -8,6 +8,7 @@
 // writes bench/results/station-DATE.txt unless given another file.
 
 #include "emulatedbus.h"
+#include "resultfile.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -133,19 +134,9 @@ Round upgrade(int devices, const QString &work)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QString resultPath = argc > 1 ? argv[1]
-                                        : QString("bench/results/station-%1.txt").arg(QDate::currentDate().toString(Qt::ISODate));
+    ResultFile result("station", argc, argv);
     const int rounds = argc > 2 ? QString(argv[2]).toInt() : 3;
-    QDir().mkpath(QFileInfo(resultPath).absolutePath());
-    QFile result(resultPath);
-    if (!result.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(resultPath));
-    QTextStream out(&result);
-    auto say = [&](const QString &line) {
-        out << line << "\n";
-        out.flush();
-        std::fprintf(stderr, "%s\n", qPrintable(line));
-    };
+    auto say = [&result](const QString &line) { result.say(line); };
     QTemporaryDir work;
     say(QString("velmora-upgrade station benchmark, %1").arg(QDateTime::currentDateTime().toString(Qt::ISODate)));
 

@@ -122,6 +122,33 @@ void finish(HistoryRecord record, Outcome outcome)
     recordChanged();
 }
 
+// A read-back's end completes the attempt pending for the device, if it was
+// written, or is stored as a verification without a write. where: how the
+// log names the device beside its serial ("" or " at 1-3").
+void recordReadBack(const HistoryRecord &attempt, const HistoryRecord &verification, int readBack, int exitCode,
+                    qint64 milliseconds, const QString &where)
+{
+    const bool afterWrite = !attempt.id.isNull();
+    HistoryRecord record = afterWrite ? attempt : verification;
+    record.readExitCode = exitCode;
+    record.readMs = milliseconds;
+    Outcome outcome = Outcome::NotConfirmed;
+    if (readBack == int(ReadBack::Matches))
+        outcome = afterWrite ? Outcome::Verified : Outcome::AlreadyCurrent;
+    else if (readBack == int(ReadBack::Differs))
+        outcome = Outcome::Differs;
+    if (afterWrite) {
+        finish(record, outcome);
+        return;
+    }
+    record.outcome = outcome;
+    record.finished = QDateTime::currentDateTimeUtc();
+    store->add(record);
+    qInfo().noquote() << QStringLiteral("History: the verification of the device with serial %1%2 recorded as \"%3\"")
+                             .arg(record.serial, where, outcomeText(outcome));
+    recordChanged();
+}
+
 // Worker thread, before dfu-util writes: the attempt is on disk first, so that
 // no crash or power cut can lose it or let it pass for a success.
 void beforeWrite(const ConnectedDevice &device)
@@ -198,26 +225,7 @@ void readBackFinished(quint64 device, int readBack, int exitCode, qint64 millise
     HistoryRecord verification = verifying.take(device);
     if (verification.id.isNull())
         return;
-    HistoryRecord attempt = takePending(verification.serial);
-    const bool afterWrite = !attempt.id.isNull();
-    HistoryRecord record = afterWrite ? attempt : verification;
-    record.readExitCode = exitCode;
-    record.readMs = milliseconds;
-    Outcome outcome = Outcome::NotConfirmed;
-    if (readBack == int(ReadBack::Matches))
-        outcome = afterWrite ? Outcome::Verified : Outcome::AlreadyCurrent;
-    else if (readBack == int(ReadBack::Differs))
-        outcome = Outcome::Differs;
-    if (!afterWrite) {
-        record.outcome = outcome;
-        record.finished = QDateTime::currentDateTimeUtc();
-        store->add(record);
-        qInfo().noquote() << QStringLiteral("History: the verification of the device with serial %1 recorded as \"%2\"")
-                                 .arg(record.serial, outcomeText(outcome));
-        recordChanged();
-        return;
-    }
-    finish(record, outcome);
+    recordReadBack(takePending(verification.serial), verification, readBack, exitCode, milliseconds, QString());
 }
 
 void startServer()
@@ -324,26 +332,8 @@ void stationWriteFinished(const StationDevice &device, int exitCode, qint64 mill
 
 void stationReadBackFinished(const StationDevice &device, int readBack, int exitCode, qint64 milliseconds)
 {
-    HistoryRecord attempt = takeStationPending(device.id);
-    const bool afterWrite = !attempt.id.isNull();
-    HistoryRecord record = afterWrite ? attempt : recordFor(device.info, device.address.serial, device.address.path);
-    record.readExitCode = exitCode;
-    record.readMs = milliseconds;
-    Outcome outcome = Outcome::NotConfirmed;
-    if (readBack == int(ReadBack::Matches))
-        outcome = afterWrite ? Outcome::Verified : Outcome::AlreadyCurrent;
-    else if (readBack == int(ReadBack::Differs))
-        outcome = Outcome::Differs;
-    if (afterWrite) {
-        finish(record, outcome);
-        return;
-    }
-    record.outcome = outcome;
-    record.finished = QDateTime::currentDateTimeUtc();
-    store->add(record);
-    qInfo().noquote() << QStringLiteral("History: the verification of the device with serial %1 at %2 recorded as \"%3\"")
-                             .arg(record.serial, record.usbPath, outcomeText(outcome));
-    recordChanged();
+    recordReadBack(takeStationPending(device.id), recordFor(device.info, device.address.serial, device.address.path),
+                   readBack, exitCode, milliseconds, QStringLiteral(" at ") + device.address.path);
 }
 
 void stationBackUnverified(const StationDevice &device)
