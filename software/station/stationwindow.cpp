@@ -102,6 +102,9 @@ QVariant StationModel::data(const QModelIndex &index, int role) const
             return QVariant();
         }
     }
+    // A long reason is cut in its cell; it is shown whole on hovering.
+    if (role == Qt::ToolTipRole && index.column() == State)
+        return stateText(index.row());
     if (role == Qt::BackgroundRole) {
         // Green when it can be taken out, red when it needs a look.
         if (device.state == DeviceState::Done)
