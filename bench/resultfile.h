@@ -31,9 +31,8 @@ public:
         std::fprintf(stderr, "%s\n", qPrintable(line));
     }
 
-    const QString path;
-
 private:
+    const QString path;
     QFile file;
     QTextStream out;
 };

@@ -273,10 +273,10 @@ void StationWindow::updateSummary()
                        .arg(totals.perHour > 0 ? QString::number(qRound(totals.perHour)) : QStringLiteral("-"));
     if (station->isFinishing())
         text += QStringLiteral("   Ending once the running writes are finished.");
-    if (summary->text() != text) {
+    // Without a name of its own the label is read by its text, and a screen
+    // reader is told when that changes.
+    if (summary->text() != text)
         summary->setText(text);
-        summary->setAccessibleName(text);
-    }
 }
 
 // A screen reader keeps what it has read of a cell until it hears that the
