@@ -12,6 +12,8 @@ packages=(
   dfu-util                  # the program embedded into the tool; dfu-suffix checks our DfuSe file
   libusb-1.0-0-dev          # libusb: the tool's USB hotplug events; libusb.h for the emulated USB bus of the tests
   fonts-freefont-otf         # FreeSans, the window font
+  qttools5-dev-tools qttools5-dev  # lupdate and lrelease, and CMake's Qt5LinguistTools: the translations
+  fonts-noto-cjk            # Noto Sans CJK: the Japanese and Chinese glyphs the window font lacks
   xvfb xauth xdotool libx11-dev  # end-to-end tests and the headless demo on a virtual display
   python3-pyatspi at-spi2-core dbus-daemon  # the end-to-end test of what a screen reader gets (AT-SPI)
   procps                    # ps and pgrep: the end-to-end tests end what the tool started
