@@ -87,18 +87,18 @@ HistoryRecord recordFor(const DeviceInfo &info, const QString &serial, const QSt
 QString serverText()
 {
     if (!serverProblem.isEmpty())
-        return QStringLiteral("The shared history server is not used: %1").arg(serverProblem);
+        return HistoryWindow::tr("The shared history server is not used: %1").arg(serverProblem);
     if (!server)
         return QString();
     const HistoryServer::State state = server->state();
     if (!state.tried)
-        return QStringLiteral("Connecting to the shared history server...");
+        return HistoryWindow::tr("Connecting to the shared history server...");
     if (!state.reachable)
-        return QStringLiteral("The shared history server cannot be reached (%1). %2 record(s) wait to be sent.")
+        return HistoryWindow::tr("The shared history server cannot be reached (%1). %2 record(s) wait to be sent.")
             .arg(state.problem)
             .arg(state.waiting);
-    return state.waiting == 0 ? QStringLiteral("Every record has reached the shared history server.")
-                              : QStringLiteral("%1 record(s) wait to be sent to the shared history server.")
+    return state.waiting == 0 ? HistoryWindow::tr("Every record has reached the shared history server.")
+                              : HistoryWindow::tr("%1 record(s) wait to be sent to the shared history server.")
                                     .arg(state.waiting);
 }
 
@@ -243,9 +243,10 @@ void startServer()
                                  parsed.problem);
         qCritical().noquote() << QStringLiteral("The shared history server is not used: %1. Records are kept "
                                                 "in the local history only.").arg(serverProblem);
-        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Shared history not used"),
-                                    QStringLiteral("The shared history server is not used: %1.\n\nUpgrades work and "
-                                                   "are recorded in this computer's history.").arg(serverProblem),
+        auto *box = new QMessageBox(QMessageBox::Warning, HistoryWindow::tr("Shared history not used"),
+                                    HistoryWindow::tr("The shared history server is not used: %1.\n\nUpgrades work "
+                                                      "and are recorded in this computer's history.")
+                                        .arg(serverProblem),
                                     QMessageBox::Ok, mainWindow);
         box->setObjectName(QStringLiteral("historyServerBox"));
         box->setAttribute(Qt::WA_DeleteOnClose);
@@ -371,7 +372,7 @@ void startHistory()
 
     // Ctrl+H, and the window's context menu (Shift+F10 or the menu key), which
     // a screen reader lists like any menu.
-    auto *action = new QAction(QStringLiteral("Upgrade &history"), mainWindow);
+    auto *action = new QAction(HistoryWindow::tr("Upgrade &history"), mainWindow);
     action->setObjectName(QStringLiteral("historyAction"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     action->setShortcutContext(Qt::WindowShortcut);
@@ -395,7 +396,7 @@ void startHistory()
         menu->setActiveAction(menu->actions().value(0));
     });
     mainWindow->setAccessibleDescription(
-        QStringLiteral("Ctrl+H or the context menu (Shift+F10) shows the history of upgrades."));
+        HistoryWindow::tr("Ctrl+H or the context menu (Shift+F10) shows the history of upgrades."));
 }
 
 void finishHistory()

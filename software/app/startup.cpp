@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include "language.h"
+
 #include "dfucommands.h"
 #include "fwinfo.h"
 #include "logwindow.h"
@@ -116,8 +118,9 @@ bool loadLayout()
     } catch (const QString &error) {
         releaseHeldMessages();
         qCritical() << "The window layout cannot be read:" << error;
-        QMessageBox::critical(nullptr, "Velmora Firmware Upgrade Tool",
-                              "The tool is damaged and cannot start: its window layout cannot be read.\n\n" + error);
+        QMessageBox::critical(nullptr, MainWindow::tr("Velmora Firmware Upgrade Tool"),
+                              MainWindow::tr("The tool is damaged and cannot start: its window layout cannot be "
+                                             "read.") + "\n\n" + error);
         return false;
     }
 }
@@ -244,12 +247,22 @@ private:
 bool startUp(QApplication &application)
 {
     finished = false;
+    // Before the options are read: their help is shown in the language chosen.
+    const QString requested = requestedLanguage(application.arguments());
+    const QString language = chooseAndInstallLanguage(requested);
     parseOptions(application);
     watchTerminationSignals(&application, [&application](int number) { onTerminationSignal(application, number); });
     setDefaultFont();
     if (useLogWindow)
         qInstallMessageHandler(messageHandler);
+    const auto logLanguage = [&requested, &language] {
+        if (!requested.isEmpty() && language.isEmpty() && !requested.startsWith(QLatin1String("en")))
+            qWarning().noquote() << QStringLiteral("No translation for the language \"%1\": the window is in English")
+                                        .arg(requested);
+        qInfo().noquote() << "Language:" << (language.isEmpty() ? QStringLiteral("en") : language);
+    };
     if (station::use) {
+        logLanguage();
         finished = true; // nothing is held back for a first paint
         return startStation(application);
     }
@@ -267,6 +280,7 @@ bool startUp(QApplication &application)
 
     qInfo() << "Compiled for platform (OS):" << buildPlatform() << "with 'DEBUG'"
             << (builtWithDebug() ? "defined" : "not defined");
+    logLanguage();
 
     // The window shows which firmware the tool installs: read from the
     // embedded image itself, ahead of its unpacking.
@@ -279,7 +293,7 @@ bool startUp(QApplication &application)
     app_state.desiredRevision = shown.revision;
 
     mainWindow = createMainWindow(app_state, nullptr, simulator::use);
-    mainWindow->setWindowTitle("Velmora Firmware Upgrade Tool");
+    mainWindow->setWindowTitle(MainWindow::tr("Velmora Firmware Upgrade Tool"));
     // Owned by the window: a window that is never painted never deletes it.
     mainWindow->installEventFilter(new FirstPaint(application, mainWindow));
     // A window the desktop keeps unmapped (on another workspace) is never

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QDir>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -27,13 +28,14 @@ QPointer<StationWindow> stationWindow;
 // question is only whether the tool ends after them.
 bool confirmClose(int writes)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Devices are being written"),
-                    QStringLiteral("%1 device(s) are being written. A write cut short leaves a device without working "
-                                   "firmware, so the writes are finished first.\n\nEnd the tool once they are finished?")
-                        .arg(writes),
+    QMessageBox box(QMessageBox::Question, StationWindow::tr("Devices are being written"),
+                    StationWindow::tr("%n device(s) are being written. A write cut short leaves a device without "
+                                      "working firmware, so the writes are finished first.\n\nEnd the tool once "
+                                      "they are finished?",
+                                      nullptr, writes),
                     QMessageBox::NoButton, stationWindow);
-    QPushButton *end = box.addButton(QStringLiteral("&End after the writes"), QMessageBox::AcceptRole);
-    QPushButton *keep = box.addButton(QStringLiteral("&Keep working"), QMessageBox::RejectRole);
+    QPushButton *end = box.addButton(StationWindow::tr("&End after the writes"), QMessageBox::AcceptRole);
+    QPushButton *keep = box.addButton(StationWindow::tr("&Keep working"), QMessageBox::RejectRole);
     box.setDefaultButton(keep);
     box.exec();
     const bool ending = box.clickedButton() == end;
@@ -81,12 +83,18 @@ bool startStation(QApplication &application)
     startStationHistory(engine);
     stationWindow->show();
     if (payload != PayloadState::Sound) {
-        const QString why = payload == PayloadState::Damaged
-                                ? QStringLiteral("This copy of the tool is damaged: no device is written. Install it again.")
-                                : QStringLiteral("The tool cannot unpack or run its dfu-util in %1: no device is written.")
-                                      .arg(tempDir().isValid() ? tempDir().path() : QStringLiteral("the temporary folder"));
-        qCritical().noquote() << "Station:" << why;
-        QMessageBox::critical(stationWindow, QStringLiteral("Velmora Firmware Upgrade"), why);
+        const bool damaged = payload == PayloadState::Damaged;
+        const char *why =
+            damaged ? QT_TRANSLATE_NOOP("StationWindow", "This copy of the tool is damaged: no device is written. "
+                                                         "Install it again.")
+                    : QT_TRANSLATE_NOOP("StationWindow", "The tool cannot unpack or run its dfu-util in %1: no device "
+                                                         "is written.");
+        const QString folder = tempDir().isValid() ? tempDir().path() : QDir::tempPath();
+        // The log in English, the user in the user's language.
+        qCritical().noquote() << "Station:" << (damaged ? QString(why) : QString(why).arg(folder));
+        const QString shown = StationWindow::tr(why);
+        QMessageBox::critical(stationWindow, StationWindow::tr("Velmora Firmware Upgrade"),
+                              damaged ? shown : shown.arg(folder));
         return true;
     }
     engine->start();

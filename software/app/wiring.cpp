@@ -30,23 +30,27 @@ quint8 deviceType()
     return sm_B->deviceInfo.otp.product.type;
 }
 
-// "a T30", "an R20 or R20S": the connected device as the status line names it.
-QString modelPhrase()
-{
-    const QString model = productModel(deviceType());
-    return model.isEmpty() ? QStringLiteral("a device") : withIndefiniteArticle(model);
-}
-
 // "T30": the connected device's model as the sentence "the ... has" wants it.
 QString modelName()
 {
     const QString model = productModel(deviceType());
-    return model.isEmpty() ? QStringLiteral("device") : model;
+    return model.isEmpty() ? MainWindow::tr("device", "a device of unknown model, as in 'the device has'") : model;
+}
+
+// "a T30", "an R20 or R20S": the connected device as the English status line
+// names it. A translated status text takes the model alone and puts its own
+// words (and article) around it.
+QString modelPhrase(const QString &id)
+{
+    if (hasTranslation(id))
+        return modelName();
+    const QString model = productModel(deviceType());
+    return model.isEmpty() ? QStringLiteral("a device") : withIndefiniteArticle(model);
 }
 
 QString statusText(const QString &id)
 {
-    return app_state.settings.labelText(id);
+    return app_state.settings.shownText(id);
 }
 
 // The status line; the log gets its words as a screen reader hears them.
@@ -96,19 +100,20 @@ void showDeviceConnected()
     // write is still to be told about when that very device shows again.
     if (afterDownload.outcome != AfterDownload::Failed || afterDownload.serial != sm_B->deviceSerial)
         afterDownload = AfterDownload();
-    setStatus(statusText("status_devConn").arg(modelPhrase()));
+    setStatus(statusText("status_devConn").arg(modelPhrase("status_devConn")));
 }
 
 // A device that can be upgraded: what it runs, and what the button does.
 QString readyText()
 {
     const QString revision = sm_B->deviceInfo.FW_revision;
-    const QString text = statusText(revision.isEmpty() ? "status_readyRevUnknown" : "status_ready");
+    const QString id = revision.isEmpty() ? "status_readyRevUnknown" : "status_ready";
+    const QString text = statusText(id);
     if (text.isEmpty())
         return deviceRevisionText();
     const QString button = mainWindow->installButton->text();
-    return revision.isEmpty() ? text.arg(modelPhrase(), button, app_state.desiredRevision)
-                              : text.arg(modelPhrase(), revision, button, app_state.desiredRevision);
+    return revision.isEmpty() ? text.arg(modelPhrase(id), button, app_state.desiredRevision)
+                              : text.arg(modelPhrase(id), revision, button, app_state.desiredRevision);
 }
 
 void showDeviceRevision()
@@ -132,7 +137,7 @@ void showOtherProduct()
     forgetDownload();
     const QString text = statusText("status_otherProduct");
     if (!text.isEmpty())
-        setStatus(text.arg(modelPhrase(), productModel(app_state.desiredType)));
+        setStatus(text.arg(modelPhrase("status_otherProduct"), productModel(app_state.desiredType)));
 }
 
 // The "FW differs" message speaks of one read-back of one device: it goes when
@@ -220,7 +225,7 @@ void showUpgrading()
 {
     closeFwDiffersBox();
     noteDownloadStarted();
-    mainWindow->progressBar->startAutoProgress("Upgrading firmware", 90.0);
+    mainWindow->progressBar->startAutoProgress(MainWindow::tr("Upgrading firmware"), 90.0);
     const QString text = statusText("status_writing");
     if (text.isEmpty())
         return;
@@ -231,7 +236,7 @@ void showUpgrading()
 
 void showVerifying()
 {
-    mainWindow->progressBar->startAutoProgress("Uploading & verifying", 0.5);
+    mainWindow->progressBar->startAutoProgress(MainWindow::tr("Uploading & verifying"), 0.5);
 }
 
 void showFwMatches()
@@ -240,7 +245,7 @@ void showFwMatches()
     ProgressBar *bar = mainWindow->progressBar;
     bar->stopTimer();
     bar->setValue(bar->maximum());
-    bar->setCaption("Done. Disconnect USB cable.");
+    bar->setCaption(MainWindow::tr("Done. Disconnect USB cable."));
     // "Done" in words too: the bar's caption alone is not heard as news.
     const QString done = statusText("status_done");
     setStatus(done.isEmpty() ? deviceRevisionText() : done.arg(modelName(), sm_B->deviceInfo.FW_revision));
@@ -253,20 +258,21 @@ void showFwDiffers()
     ProgressBar *bar = mainWindow->progressBar;
     bar->stopTimer();
     bar->setValue(bar->minimum());
-    bar->setCaption("FW differs");
+    bar->setCaption(MainWindow::tr("FW differs"));
     bar->hide();
     // The bar gives its place back to the install button, so "FW differs"
     // would never be seen: say it, or the revision text alone reads as success.
     // A read-back that failed is said to be one: the flash may well be right.
     const bool unreadable = sm_A && sm_A->lastReadBackUnreadable();
     const QString what = unreadable
-                             ? QStringLiteral("The firmware could not be read back from the device to check it, so it "
-                                              "is not confirmed.")
-                             : QStringLiteral("The firmware read back from the device differs from the firmware "
+                             ? MainWindow::tr("The firmware could not be read back from the device to check it, so "
+                                              "it is not confirmed.")
+                             : MainWindow::tr("The firmware read back from the device differs from the firmware "
                                               "written to it.");
-    auto *box = new QMessageBox(QMessageBox::Warning, unreadable ? "Firmware not confirmed" : "FW differs",
-                                what + "\n\nClick \"" + mainWindow->installButton->text() + "\" to write it again.",
-                                QMessageBox::Ok, mainWindow);
+    const QString again = MainWindow::tr("Click \"%1\" to write it again.").arg(mainWindow->installButton->text());
+    auto *box = new QMessageBox(QMessageBox::Warning,
+                                unreadable ? MainWindow::tr("Firmware not confirmed") : MainWindow::tr("FW differs"),
+                                what + "\n\n" + again, QMessageBox::Ok, mainWindow);
     box->setObjectName("fwDiffersBox");
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
@@ -283,14 +289,14 @@ bool confirmStopDuringUpgrade()
 {
     if (!sm_B || !sm_B->isRunning() || !sm_B->configuration().contains(sm_B->B3))
         return true;
-    QMessageBox box(QMessageBox::Warning, "Upgrade in progress",
-                    "The firmware is being written to the device.\n\n"
-                    "Stopping now interrupts the upgrade: the device has no working firmware until it is "
-                    "upgraded again in boot mode.",
+    QMessageBox box(QMessageBox::Warning, MainWindow::tr("Upgrade in progress"),
+                    MainWindow::tr("The firmware is being written to the device.\n\n"
+                                   "Stopping now interrupts the upgrade: the device has no working firmware until "
+                                   "it is upgraded again in boot mode."),
                     QMessageBox::NoButton, mainWindow);
     box.setObjectName("stopDuringUpgradeBox");
-    QPushButton *keep = box.addButton("Keep upgrading", QMessageBox::RejectRole);
-    QPushButton *stop = box.addButton("Stop anyway", QMessageBox::DestructiveRole);
+    QPushButton *keep = box.addButton(MainWindow::tr("Keep upgrading"), QMessageBox::RejectRole);
+    QPushButton *stop = box.addButton(MainWindow::tr("Stop anyway"), QMessageBox::DestructiveRole);
     box.setDefaultButton(keep);
     box.setEscapeButton(keep);
     box.exec();
@@ -323,11 +329,10 @@ void endTool(QApplication &application)
 
 QString deviceRevisionText()
 {
-    const QString model = modelPhrase();
     const QString revision = sm_B->deviceInfo.FW_revision;
     if (!revision.isEmpty())
-        return statusText("status_devRev").arg(model, revision);
-    return statusText("status_devRevUnknown").arg(model);
+        return statusText("status_devRev").arg(modelPhrase("status_devRev"), revision);
+    return statusText("status_devRevUnknown").arg(modelPhrase("status_devRevUnknown"));
 }
 
 void refuseToWrite(PayloadState state)

@@ -29,6 +29,11 @@ QString chooseLanguage(const QStringList &wanted, const QStringList &available)
     for (const QString &name : wanted) {
         if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX"))
             continue;
+        // A name the tool carries as such ("pt_BR", or the pseudo-language
+        // "en_XA" that marks every translated text).
+        const QString exact = QString(name).replace(QLatin1Char('-'), QLatin1Char('_'));
+        if (available.contains(exact))
+            return exact;
         if (isEnglish(name))
             return QString(); // English was preferred to what follows
         const QLocale locale = localeOf(name);
@@ -65,6 +70,16 @@ QStringList availableLanguages()
     return languages;
 }
 
+QString chooseAndInstallLanguage(const QString &requested)
+{
+    const QStringList wanted = requested.isEmpty() ? QLocale::system().uiLanguages() : QStringList{requested};
+    const QString language = chooseLanguage(wanted, availableLanguages());
+    if (!language.isEmpty() && installTranslations(language))
+        return language;
+    QLocale::setDefault(QLocale(QLocale::English)); // what is shown is English, whatever the system's locale
+    return QString();
+}
+
 bool installTranslations(const QString &language)
 {
     if (language.isEmpty())
@@ -75,6 +90,8 @@ bool installTranslations(const QString &language)
         return false;
     }
     QCoreApplication::installTranslator(translator);
+    // What is shown follows the language: the window font for its script.
+    QLocale::setDefault(QLocale(language));
     // Qt's own texts (the buttons of its dialogs), where Debian has them.
     auto *qt = new QTranslator(QCoreApplication::instance());
     if (qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))

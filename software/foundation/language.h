@@ -17,3 +17,7 @@ QStringList availableLanguages();
 // Installs the translation of that language (ours and Qt's own, for its
 // dialogs) into the application; false for English or when it cannot be read.
 bool installTranslations(const QString &language);
+
+// Chooses the language (the one requested, or else the system's UI languages)
+// and installs its translation; the language used, empty for English.
+QString chooseAndInstallLanguage(const QString &requested);

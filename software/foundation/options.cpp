@@ -21,6 +21,21 @@ bool use = false;
 bool autoUpgrade = false;
 } // namespace station
 
+QString requestedLanguage(const QStringList &arguments)
+{
+    QString language;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument == QLatin1String("--language") && i + 1 < arguments.size())
+            language = arguments.at(++i);
+        else if (argument.startsWith(QLatin1String("--language=")))
+            language = argument.mid(11);
+    }
+    return language;
+}
+
 bool historyPrintRequested(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
@@ -38,23 +53,38 @@ void parseOptions(const QCoreApplication &application)
     parseOptionArguments(application.arguments());
 }
 
+namespace {
+
+// The context of the options' help texts in the translations.
+class Options {
+    Q_DECLARE_TR_FUNCTIONS(Options)
+};
+
+} // namespace
+
 void parseOptionArguments(const QStringList &arguments)
 {
+    // The help is shown in the user's language: the translation is installed
+    // before the options are read (see requestedLanguage).
     QCommandLineParser parser;
-    const QCommandLineOption useSimulator({"s", "use-simulator"},
-                                          "Use simulated device interaction.");
+    const QCommandLineOption useSimulator({"s", "use-simulator"}, Options::tr("Use simulated device interaction."));
     const QCommandLineOption noUseSimulator({"S", "no-use-simulator"},
-                                            "Disable use of simulated device interaction.");
-    const QCommandLineOption useLog({"l", "use-log-window"},
-                                    "Enable use of log window (open it with Ctrl-l)");
-    const QCommandLineOption printHistory("history", "Print the upgrade history as csv or json and exit.",
+                                            Options::tr("Disable use of simulated device interaction."));
+    const QCommandLineOption useLog({"l", "use-log-window"}, Options::tr("Enable use of log window (open it with Ctrl-l)"));
+    const QCommandLineOption printHistory("history", Options::tr("Print the upgrade history as csv or json and exit."),
                                           "format");
-    const QCommandLineOption historyServer("history-server",
-                                           "Share the history on the PostgreSQL server named by this libpq "
-                                           "connection string (no password: use ~/.pgpass or a service file).",
-                                           "conninfo");
-    const QCommandLineOption stationOption("station", "Upgrade several devices at once, in the station window.");
-    const QCommandLineOption autoOption("auto", "With --station: upgrade every ready device without a click.");
+    const QCommandLineOption historyServer(
+        "history-server",
+        Options::tr("Share the history on the PostgreSQL server named by this libpq connection string (no password: use "
+             "~/.pgpass or a service file)."),
+        "conninfo");
+    const QCommandLineOption stationOption("station", Options::tr("Upgrade several devices at once, in the station window."));
+    const QCommandLineOption autoOption("auto", Options::tr("With --station: upgrade every ready device without a click."));
+    const QCommandLineOption languageOption(
+        "language",
+        Options::tr("Show the window in this language (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English) instead of "
+             "the system's."),
+        "code");
     parser.addOption(stationOption);
     parser.addOption(autoOption);
     parser.addOption(useSimulator);
@@ -62,6 +92,7 @@ void parseOptionArguments(const QStringList &arguments)
     parser.addOption(useLog);
     parser.addOption(printHistory);
     parser.addOption(historyServer);
+    parser.addOption(languageOption);
     parser.process(arguments);
 
     qDebug().nospace() << "Initial value of 'simulator::use'=" << simulator::use

@@ -30,6 +30,10 @@ extern bool use;
 extern bool autoUpgrade;
 } // namespace station
 
+// The language --language names ("de", "pt_BR"), empty without the option. It
+// is read ahead of the other options, so that their help is translated.
+QString requestedLanguage(const QStringList &arguments);
+
 // Whether the command line asks only for the history to be printed: such a run
 // needs no display, so it is known before the application object is made.
 bool historyPrintRequested(int argc, char *argv[]);

@@ -10,14 +10,14 @@
 namespace {
 
 const std::array<std::pair<Outcome, const char *>, 8> outcomeWords{{
-    {Outcome::InProgress, "in progress"},
-    {Outcome::Verified, "verified"},
-    {Outcome::Differs, "differs"},
-    {Outcome::NotConfirmed, "not confirmed"},
-    {Outcome::WriteFailed, "write failed"},
-    {Outcome::WrittenNotVerified, "written but not verified"},
-    {Outcome::Interrupted, "interrupted"},
-    {Outcome::AlreadyCurrent, "already current"},
+    {Outcome::InProgress, QT_TRANSLATE_NOOP("HistoryWindow", "in progress")},
+    {Outcome::Verified, QT_TRANSLATE_NOOP("HistoryWindow", "verified")},
+    {Outcome::Differs, QT_TRANSLATE_NOOP("HistoryWindow", "differs")},
+    {Outcome::NotConfirmed, QT_TRANSLATE_NOOP("HistoryWindow", "not confirmed")},
+    {Outcome::WriteFailed, QT_TRANSLATE_NOOP("HistoryWindow", "write failed")},
+    {Outcome::WrittenNotVerified, QT_TRANSLATE_NOOP("HistoryWindow", "written but not verified")},
+    {Outcome::Interrupted, QT_TRANSLATE_NOOP("HistoryWindow", "interrupted")},
+    {Outcome::AlreadyCurrent, QT_TRANSLATE_NOOP("HistoryWindow", "already current")},
 }};
 
 QString isoUtc(const QDateTime &time)

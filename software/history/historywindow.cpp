@@ -21,11 +21,29 @@ namespace {
 
 std::atomic<int> windowConnections{0};
 
-const QStringList &shownHeaders()
+QStringList shownHeaders()
 {
-    static const QStringList headers{"Started (UTC)", "Serial", "USB path", "Model", "Revision before", "Firmware",
-                                     "Outcome", "Station", "User", "Finished (UTC)", "Last error"};
-    return headers;
+    static const char *const headers[]{
+        QT_TRANSLATE_NOOP("HistoryWindow", "Started (UTC)"),   QT_TRANSLATE_NOOP("HistoryWindow", "Serial"),
+        QT_TRANSLATE_NOOP("HistoryWindow", "USB path"),        QT_TRANSLATE_NOOP("HistoryWindow", "Model"),
+        QT_TRANSLATE_NOOP("HistoryWindow", "Revision before"), QT_TRANSLATE_NOOP("HistoryWindow", "Firmware"),
+        QT_TRANSLATE_NOOP("HistoryWindow", "Outcome"),         QT_TRANSLATE_NOOP("HistoryWindow", "Station"),
+        QT_TRANSLATE_NOOP("HistoryWindow", "User"),            QT_TRANSLATE_NOOP("HistoryWindow", "Finished (UTC)"),
+        QT_TRANSLATE_NOOP("HistoryWindow", "Last error")};
+    QStringList shown;
+    for (const char *header : headers)
+        shown << HistoryWindow::tr(header);
+    return shown;
+}
+
+// "%n record(s)" as English reads it ("1 record", "3 records"): English has no
+// translation file to give its plural forms; a translation gives its own.
+QString counted(const char *source, int count)
+{
+    QString text = HistoryWindow::tr(source, nullptr, count);
+    if (text == QString::fromUtf8(source).replace(QLatin1String("%n"), QString::number(count)))
+        text.replace(QLatin1String("(s)"), count == 1 ? QString() : QStringLiteral("s"));
+    return text;
 }
 
 } // namespace
@@ -47,6 +65,10 @@ QVariant HistoryTableModel::data(const QModelIndex &index, int role) const
 {
     const QVariant value = QSqlQueryModel::data(index, role);
     const QString column = shownColumns().value(index.column());
+    // The outcome is stored in English, which exports and the shared history
+    // keep; the window shows it in the user's language.
+    if (role == Qt::DisplayRole && column == QLatin1String("outcome"))
+        return tr(value.toString().toUtf8().constData());
     if (role != Qt::DisplayRole || (column != QLatin1String("started") && column != QLatin1String("finished"))
         || value.isNull())
         return value;
@@ -81,38 +103,39 @@ void HistoryTableModel::refresh()
     query.bindValue(QStringLiteral(":serial"), serialFilter.isNull() ? QStringLiteral("") : serialFilter); // never NULL
     query.exec();
     setQuery(query);
-    for (int column = 0; column < shownHeaders().size(); ++column)
-        setHeaderData(column, Qt::Horizontal, shownHeaders().at(column));
+    const QStringList headers = shownHeaders();
+    for (int column = 0; column < headers.size(); ++column)
+        setHeaderData(column, Qt::Horizontal, headers.at(column));
 }
 
 HistoryWindow::HistoryWindow(HistoryStore *store, QWidget *parent)
     : QDialog(parent)
     , table(new QTableView(this))
     , filter(new QLineEdit(this))
-    , exportButton(new QPushButton(QStringLiteral("&Export"), this))
+    , exportButton(new QPushButton(tr("&Export"), this))
     , status(new QLabel(this))
     , store(store)
     , connectionName(QStringLiteral("velmora-history-window-%1").arg(++windowConnections))
 {
     setObjectName(QStringLiteral("historyWindow"));
-    setWindowTitle(QStringLiteral("Upgrade history"));
+    setWindowTitle(tr("Upgrade history"));
     store->connection(connectionName);
     model = new HistoryTableModel(connectionName, this);
 
-    auto *filterLabel = new QLabel(QStringLiteral("&Serial:"), this);
+    auto *filterLabel = new QLabel(tr("&Serial:"), this);
     filterLabel->setBuddy(filter);
     filter->setObjectName(QStringLiteral("historyFilter"));
-    filter->setPlaceholderText(QStringLiteral("Show only serials containing..."));
+    filter->setPlaceholderText(tr("Show only serials containing..."));
     filter->setClearButtonEnabled(true);
-    filter->setAccessibleName(QStringLiteral("Serial filter"));
-    filter->setAccessibleDescription(QStringLiteral("Shows only the records whose device serial contains this text."));
+    filter->setAccessibleName(tr("Serial filter"));
+    filter->setAccessibleDescription(tr("Shows only the records whose device serial contains this text."));
     exportButton->setObjectName(QStringLiteral("historyExport"));
     // Enter in the filter field must not start an export.
     exportButton->setAutoDefault(false);
-    exportButton->setAccessibleDescription(QStringLiteral("Saves the records shown as a CSV or JSON file."));
+    exportButton->setAccessibleDescription(tr("Saves the records shown as a CSV or JSON file."));
 
     table->setObjectName(QStringLiteral("historyTable"));
-    table->setAccessibleName(QStringLiteral("Upgrade records"));
+    table->setAccessibleName(tr("Upgrade records"));
     table->setModel(model);
     table->setSortingEnabled(true);
     table->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
@@ -181,7 +204,7 @@ void HistoryWindow::updateStatus()
     QStringList lines;
     const QString problem = store->problem();
     if (!problem.isEmpty()) {
-        lines << QStringLiteral("The history is unavailable: %1").arg(problem);
+        lines << tr("The history is unavailable: %1").arg(problem);
     } else {
         QSqlQuery count(QSqlDatabase::database(connectionName, false));
         // Without a filter the index counts the records; with one, every serial is looked at.
@@ -192,11 +215,13 @@ void HistoryWindow::updateStatus()
             count.bindValue(QStringLiteral(":serial"), filter->text());
         }
         const int records = count.exec() && count.next() ? count.value(0).toInt() : 0;
-        const QString howMany = records == 1 ? QStringLiteral("1 record") : QStringLiteral("%1 records").arg(records);
         lines << (filter->text().isEmpty()
-                      ? QStringLiteral("%1, kept in %2.").arg(howMany, store->path())
-                      : QStringLiteral("%1 with a serial containing \"%2\", kept in %3.")
-                            .arg(howMany, filter->text(), store->path()));
+                      ? counted(QT_TRANSLATE_N_NOOP("HistoryWindow", "%n record(s), kept in %1."), records)
+                            .arg(store->path())
+                      : counted(QT_TRANSLATE_N_NOOP("HistoryWindow",
+                                                  "%n record(s) with a serial containing \"%1\", kept in %2."),
+                                records)
+                            .arg(filter->text(), store->path()));
     }
     if (!serverText.isEmpty())
         lines << serverText;
@@ -207,7 +232,7 @@ void HistoryWindow::updateStatus()
 void HistoryWindow::exportRecords()
 {
     QString selected;
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export the upgrade history"),
+    QString path = QFileDialog::getSaveFileName(this, tr("Export the upgrade history"),
                                                 QStringLiteral("upgrade-history.csv"),
                                                 QStringLiteral("CSV (*.csv);;JSON (*.json)"), &selected);
     if (path.isEmpty())
@@ -231,6 +256,5 @@ void HistoryWindow::exportRecords()
             problem = file.errorString();
     }
     if (!done)
-        QMessageBox::warning(this, QStringLiteral("Export failed"),
-                             QStringLiteral("The history could not be exported to %1:\n%2").arg(path, problem));
+        QMessageBox::warning(this, tr("Export failed"), tr("The history could not be exported to %1:\n%2").arg(path, problem));
 }

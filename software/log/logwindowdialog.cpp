@@ -72,13 +72,14 @@ void writeRoutedMessage(QtMsgType type, const LogContext &context, const QString
 
 void LogWindowDialog::outputMessage(QtMsgType type, const LogContext &context, const QString &msg)
 {
+    // The log stays English in every language: it is what support reads.
     QString view;
     switch (type) {
-    case QtDebugMsg: view = tr("Debug: %1"); break;
-    case QtWarningMsg: view = tr("Warning: %1"); break;
-    case QtCriticalMsg: view = tr("CRITICAL: %1"); break;
-    case QtFatalMsg: view = tr("FATAL: %1"); break;
-    case QtInfoMsg: view = tr("%1"); break;
+    case QtDebugMsg: view = QStringLiteral("Debug: %1"); break;
+    case QtWarningMsg: view = QStringLiteral("Warning: %1"); break;
+    case QtCriticalMsg: view = QStringLiteral("CRITICAL: %1"); break;
+    case QtFatalMsg: view = QStringLiteral("FATAL: %1"); break;
+    case QtInfoMsg: view = QStringLiteral("%1"); break;
     default: return;
     }
     textView->append(view.arg(msg));
@@ -87,7 +88,7 @@ void LogWindowDialog::outputMessage(QtMsgType type, const LogContext &context, c
 
 void LogWindowDialog::save()
 {
-    const QString suggested = tr("%1/logfile.txt").arg(QDir::homePath());
+    const QString suggested = QDir::homePath() + QStringLiteral("/logfile.txt");
     const QString name = QFileDialog::getSaveFileName(this, tr("Save Log Output"), suggested,
                                                       tr("Text Files ('''.txt);;All Files (*)"));
     if (name.isEmpty())

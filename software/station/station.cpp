@@ -54,34 +54,48 @@ bool StationDevice::failed() const
     return state == State::Differs || state == State::NotConfirmed || state == State::WriteFailed;
 }
 
-QString stationStateText(StationDevice::State state)
+namespace {
+
+const char *stationStateSource(StationDevice::State state)
 {
     using State = StationDevice::State;
     switch (state) {
     case State::Identifying:
-        return QStringLiteral("identifying");
+        return QT_TRANSLATE_NOOP("Station", "identifying");
     case State::Ready:
-        return QStringLiteral("ready");
+        return QT_TRANSLATE_NOOP("Station", "ready");
     case State::Writing:
-        return QStringLiteral("writing");
+        return QT_TRANSLATE_NOOP("Station", "writing");
     case State::Away:
-        return QStringLiteral("away after the write");
+        return QT_TRANSLATE_NOOP("Station", "away after the write");
     case State::Verifying:
-        return QStringLiteral("verifying");
+        return QT_TRANSLATE_NOOP("Station", "verifying");
     case State::Done:
-        return QStringLiteral("done");
+        return QT_TRANSLATE_NOOP("Station", "done");
     case State::Differs:
-        return QStringLiteral("differs");
+        return QT_TRANSLATE_NOOP("Station", "differs");
     case State::NotConfirmed:
-        return QStringLiteral("not confirmed");
+        return QT_TRANSLATE_NOOP("Station", "not confirmed");
     case State::WriteFailed:
-        return QStringLiteral("write failed");
+        return QT_TRANSLATE_NOOP("Station", "write failed");
     case State::Refused:
-        return QStringLiteral("refused");
+        return QT_TRANSLATE_NOOP("Station", "refused");
     case State::Busy:
-        return QStringLiteral("busy");
+        return QT_TRANSLATE_NOOP("Station", "busy");
     }
-    return QString();
+    return "";
+}
+
+} // namespace
+
+QString stationStateText(StationDevice::State state)
+{
+    return QString::fromLatin1(stationStateSource(state));
+}
+
+QString shownStationStateText(StationDevice::State state)
+{
+    return QCoreApplication::translate("Station", stationStateSource(state));
 }
 
 Station::Station(const QString &firmwarePath, const QString &workFolder, quint8 desiredType,
@@ -180,7 +194,7 @@ void Station::changed(StationDevice &device)
         emit deviceChanged(row);
 }
 
-void Station::finishRow(StationDevice &device, StationDevice::State state, const QString &reason)
+void Station::finishRow(StationDevice &device, StationDevice::State state, const StationReason &reason)
 {
     device.state = state;
     device.reason = reason;
@@ -192,7 +206,7 @@ void Station::finishRow(StationDevice &device, StationDevice::State state, const
         ++failedCount;
     qInfo().noquote() << QStringLiteral("Station: %1: %2%3")
                              .arg(describe(device), stationStateText(state),
-                                  reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason));
+                                  reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason.text));
     changed(device);
     emit totalsChanged();
 }
@@ -204,9 +218,11 @@ bool Station::takeLock(StationDevice &device)
         lock = std::make_unique<DeviceLock>(device.address);
     if (lock->tryLock())
         return true;
-    const QString reason = lock->problem().isEmpty() ? QStringLiteral("another upgrade tool is using it") : lock->problem();
+    const StationReason reason = lock->problem().isEmpty()
+                                     ? stationReason(QT_TRANSLATE_NOOP("Station", "another upgrade tool is using it"))
+                                     : StationReason{lock->problem(), lock->problem()};
     if (device.state != StationDevice::State::Busy || device.reason != reason)
-        qInfo().noquote() << QStringLiteral("Station: %1: busy (%2)").arg(describe(device), reason);
+        qInfo().noquote() << QStringLiteral("Station: %1: busy (%2)").arg(describe(device), reason.text);
     device.state = StationDevice::State::Busy;
     device.reason = reason;
     QTimer::singleShot(busyLookMs, this, [this] {
@@ -216,7 +232,7 @@ bool Station::takeLock(StationDevice &device)
     return false;
 }
 
-void Station::addRow(const ListedDevice &listed, StationDevice::State state, const QString &reason)
+void Station::addRow(const ListedDevice &listed, StationDevice::State state, const StationReason &reason)
 {
     StationDevice device;
     device.id = nextId++;
@@ -235,7 +251,7 @@ void Station::addRow(const ListedDevice &listed, StationDevice::State state, con
     StationDevice &added = rows[std::size_t(index)];
     qInfo().noquote() << QStringLiteral("Station: found %1 (devnum %2)%3")
                              .arg(describe(added), added.devnum,
-                                  reason.isEmpty() ? QString() : QStringLiteral(": refused, %1").arg(reason));
+                                  reason.isEmpty() ? QString() : QStringLiteral(": refused, %1").arg(reason.text));
     emit deviceAdded(index);
     if (state == StationDevice::State::Identifying) {
         if (takeLock(added))
@@ -272,15 +288,15 @@ void Station::listed(const BusListing &listing)
         });
         if (match == rows.end()) {
             if (!device.serialReadable)
-                addRow(device, StationDevice::State::Refused, QStringLiteral("its serial number cannot be read"));
+                addRow(device, StationDevice::State::Refused, stationReason(QT_TRANSLATE_NOOP("Station", "its serial number cannot be read")));
             else if (device.alternates != 4)
                 addRow(device, StationDevice::State::Refused,
-                       QStringLiteral("not a boot loader of ours (%1 memories instead of 4)").arg(device.alternates));
+                       stationReason(QT_TRANSLATE_NOOP("Station", "not a boot loader of ours (%1 memories instead of 4)"), device.alternates));
             else if (device.path.isEmpty() && serials.count(device.serial) > 1)
                 addRow(device, StationDevice::State::Refused,
-                       QStringLiteral("serial shared with another attached device"));
+                       stationReason(QT_TRANSLATE_NOOP("Station", "serial shared with another attached device")));
             else
-                addRow(device, StationDevice::State::Identifying, QString());
+                addRow(device, StationDevice::State::Identifying, StationReason());
             seen.insert(nextId - 1);
             continue;
         }
@@ -329,7 +345,7 @@ void Station::listed(const BusListing &listing)
         }
         if (gone)
             continue;
-        addRow(device, StationDevice::State::Refused, QStringLiteral("cannot be opened (%1)").arg(found.captured(2)));
+        addRow(device, StationDevice::State::Refused, stationReason(QT_TRANSLATE_NOOP("Station", "cannot be opened (%1)"), found.captured(2)));
         seen.insert(nextId - 1);
     }
     for (int row = int(rows.size()) - 1; row >= 0; --row) {
@@ -496,8 +512,9 @@ void Station::handle(const Result &result)
                                  .arg(result.exitCode == 0 || result.text.isEmpty() ? QString()
                                                                                     : QStringLiteral(" (%1)").arg(result.text));
         device.state = State::Away;
-        device.reason = result.exitCode != 0 ? QStringLiteral("the write ended with an error (%1)").arg(result.text)
-                                             : QString();
+        device.reason = result.exitCode != 0
+                            ? stationReason(QT_TRANSLATE_NOOP("Station", "the write ended with an error (%1)"), result.text)
+                            : StationReason();
         device.progress = 0;
         emit writeFinished(device, result.exitCode, result.milliseconds, result.exitCode != 0 ? result.text : QString());
         changed(device);
@@ -513,8 +530,8 @@ void Station::handle(const Result &result)
                           : outcome == ReadBack::Differs ? State::Differs
                                                           : State::NotConfirmed,
                   outcome == ReadBack::Unreadable
-                      ? QStringLiteral("the read-back failed (exit code %1)").arg(result.exitCode)
-                      : QString());
+                      ? stationReason(QT_TRANSLATE_NOOP("Station", "the read-back failed (exit code %1)"), result.exitCode)
+                      : StationReason());
         break;
     }
     }
@@ -528,9 +545,9 @@ void Station::identified(StationDevice &device, const Result &result)
     if (result.exitCode != 0) {
         if (device.written) {
             emit readBackFinished(device, int(ReadBack::Unreadable), result.exitCode, 0);
-            finishRow(device, State::NotConfirmed, QStringLiteral("it could not be read after the write"));
+            finishRow(device, State::NotConfirmed, stationReason(QT_TRANSLATE_NOOP("Station", "it could not be read after the write")));
         } else {
-            finishRow(device, State::Refused, QStringLiteral("it could not be read: unplug it and plug it in again"));
+            finishRow(device, State::Refused, stationReason(QT_TRANSLATE_NOOP("Station", "it could not be read: unplug it and plug it in again")));
         }
         return;
     }
@@ -541,17 +558,17 @@ void Station::identified(StationDevice &device, const Result &result)
     if (isOtpBlank(info)) {
         if (device.written)
             emit backUnverified(device);
-        finishRow(device, State::Refused, QStringLiteral("empty OTP: the device does not say what it is"));
+        finishRow(device, State::Refused, stationReason(QT_TRANSLATE_NOOP("Station", "empty OTP: the device does not say what it is")));
     } else if (isInvalidProduct(info, desiredType)) {
         if (device.written)
             emit backUnverified(device);
         finishRow(device, State::Refused,
-                  QStringLiteral("another product (%1)")
-                      .arg(device.model.isEmpty() ? QStringLiteral("type %1").arg(info.device_type) : device.model));
+                  stationReason(QT_TRANSLATE_NOOP("Station", "another product (%1)"),
+                                device.model.isEmpty() ? QStringLiteral("type %1").arg(info.device_type) : device.model));
     } else if (hasDifferingRevision(info, desiredType, desiredRevision)) {
         if (device.written) {
             emit backUnverified(device);
-            finishRow(device, State::WriteFailed, QStringLiteral("it still runs its old firmware"));
+            finishRow(device, State::WriteFailed, stationReason(QT_TRANSLATE_NOOP("Station", "it still runs its old firmware")));
             return;
         }
         device.state = State::Ready;
@@ -567,6 +584,6 @@ void Station::identified(StationDevice &device, const Result &result)
         // Up to date or just written: only a byte-exact read-back says done.
         runJob(device, Job::Verify);
     } else {
-        finishRow(device, State::Refused, QStringLiteral("it could not be read: unplug it and plug it in again"));
+        finishRow(device, State::Refused, stationReason(QT_TRANSLATE_NOOP("Station", "it could not be read: unplug it and plug it in again")));
     }
 }

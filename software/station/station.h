@@ -8,6 +8,7 @@
 #include "devicelock.h"
 #include "dfucommands.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
@@ -23,6 +24,30 @@
 #include <vector>
 
 class StationBus;
+
+// Why a device is refused, busy or failed: in English for the log and the
+// history, and in the user's language for the window.
+struct StationReason {
+    QString text;  // English
+    QString shown; // as the window shows it
+    bool isEmpty() const { return text.isEmpty(); }
+    void clear() { *this = StationReason(); }
+    bool operator!=(const StationReason &other) const { return text != other.text; }
+};
+
+// A reason from its English text (marked for translation in the context
+// "Station") with its %1... filled in both languages alike.
+template <typename... Args>
+StationReason stationReason(const char *text, const Args &...args)
+{
+    QString english = QString::fromUtf8(text);
+    QString shown = QCoreApplication::translate("Station", text);
+    if constexpr (sizeof...(Args) > 0) {
+        english = english.arg(args...);
+        shown = shown.arg(args...);
+    }
+    return {english, shown};
+}
 
 struct StationDevice {
     enum class State {
@@ -46,7 +71,7 @@ struct StationDevice {
     QString model;    // from its OTP entry; empty until read
     QString revision; // its firmware revision as read; empty when none was found
     State state = State::Identifying;
-    QString reason;   // why it is refused, busy or failed
+    StationReason reason; // why it is refused, busy or failed
     int progress = 0; // percent of the write or read-back running
     bool written = false; // this attempt wrote the device
     qint64 startedMs = 0;  // on the station's clock
@@ -56,8 +81,10 @@ struct StationDevice {
     bool failed() const;
 };
 
-// "identifying", "ready", ...: as the window shows and the log writes them.
+// "identifying", "ready", ...: as the log writes them.
 QString stationStateText(StationDevice::State state);
+// The same as the window shows them, in the user's language.
+QString shownStationStateText(StationDevice::State state);
 
 class Station : public QObject {
     Q_OBJECT
@@ -137,10 +164,10 @@ private:
     };
 
     void listed(const BusListing &listing);
-    void addRow(const ListedDevice &listed, StationDevice::State state, const QString &reason);
+    void addRow(const ListedDevice &listed, StationDevice::State state, const StationReason &reason);
     void removeRow(int row);
     void changed(StationDevice &device);
-    void finishRow(StationDevice &device, StationDevice::State state, const QString &reason = QString());
+    void finishRow(StationDevice &device, StationDevice::State state, const StationReason &reason = {});
     void runJob(StationDevice &device, Job job);
     void post(const Result &result);
     void takeResults();

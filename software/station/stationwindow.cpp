@@ -68,13 +68,13 @@ QString StationModel::stateText(int row) const
 {
     const StationDevice &device = station->devices()[std::size_t(row)];
     using State = StationDevice::State;
-    QString text = stationStateText(device.state);
+    QString text = shownStationStateText(device.state);
     if ((device.state == State::Writing || device.state == State::Verifying) && device.progress > 0)
         text += QStringLiteral(" %1 %").arg(device.progress);
     if (!device.reason.isEmpty()
         && (device.state == State::Refused || device.state == State::Busy || device.state == State::Away
             || device.failed()))
-        text += QStringLiteral(": ") + device.reason;
+        text += QStringLiteral(": ") + device.reason.shown;
     return text;
 }
 
@@ -123,17 +123,17 @@ QVariant StationModel::headerData(int section, Qt::Orientation orientation, int 
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case Path:
-        return QStringLiteral("USB path");
+        return tr("USB path");
     case Serial:
-        return QStringLiteral("Serial");
+        return tr("Serial");
     case Model:
-        return QStringLiteral("Model");
+        return tr("Model");
     case Firmware:
-        return QStringLiteral("Firmware");
+        return tr("Firmware");
     case State:
-        return QStringLiteral("State");
+        return tr("State");
     case Elapsed:
-        return QStringLiteral("Elapsed");
+        return tr("Elapsed");
     default:
         return QVariant();
     }
@@ -158,7 +158,7 @@ StationWindow::StationWindow(Station *station, QWidget *parent)
     static const bool installed = (QAccessible::installFactory(accessibleFor), true);
     Q_UNUSED(installed)
     setObjectName(QStringLiteral("stationWindow"));
-    setWindowTitle(QStringLiteral("Velmora Firmware Upgrade: Station"));
+    setWindowTitle(tr("Velmora Firmware Upgrade: Station"));
     setAccessibleName(windowTitle());
     resize(860, 420);
 
@@ -169,9 +169,9 @@ StationWindow::StationWindow(Station *station, QWidget *parent)
 
     table = new QTableView(this);
     table->setObjectName(QStringLiteral("stationDevices"));
-    table->setAccessibleName(QStringLiteral("Attached devices"));
+    table->setAccessibleName(tr("Attached devices"));
     table->setAccessibleDescription(
-        QStringLiteral("One row per device in boot mode. Enter upgrades the selected device when it is ready."));
+        tr("One row per device in boot mode. Enter upgrades the selected device when it is ready."));
     table->setModel(model);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -192,9 +192,9 @@ StationWindow::StationWindow(Station *station, QWidget *parent)
                     table->resizeColumnToContents(column);
         });
 
-    upgradeAll = new QPushButton(QStringLiteral("Upgrade &all ready devices"), this);
+    upgradeAll = new QPushButton(tr("Upgrade &all ready devices"), this);
     upgradeAll->setObjectName(QStringLiteral("upgradeAll"));
-    upgradeSelected = new QPushButton(QStringLiteral("&Upgrade the selected device"), this);
+    upgradeSelected = new QPushButton(tr("&Upgrade the selected device"), this);
     upgradeSelected->setObjectName(QStringLiteral("upgradeSelected"));
 
     auto *buttons = new QHBoxLayout;
@@ -266,13 +266,13 @@ void StationWindow::updateActions()
 void StationWindow::updateSummary()
 {
     const Station::Totals totals = station->totals();
-    QString text = QStringLiteral("Done: %1   Failed: %2   Waiting: %3   Devices per hour: %4")
+    QString text = tr("Done: %1   Failed: %2   Waiting: %3   Devices per hour: %4")
                        .arg(totals.done)
                        .arg(totals.failed)
                        .arg(totals.waiting)
                        .arg(totals.perHour > 0 ? QString::number(qRound(totals.perHour)) : QStringLiteral("-"));
     if (station->isFinishing())
-        text += QStringLiteral("   Ending once the running writes are finished.");
+        text += QStringLiteral("   ") + tr("Ending once the running writes are finished.");
     // Without a name of its own the label is read by its text, and a screen
     // reader is told when that changes.
     if (summary->text() != text)

@@ -3,6 +3,7 @@
 #include "payload.h"
 #include "platform.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -114,6 +115,24 @@ QString guiSettingsText(const GuiSettings &settings)
     for (const LabelSpec &label : settings.labels)
         text += '\t' + labelSpecText(label) + '\n';
     return text;
+}
+
+bool hasTranslation(const QString &id)
+{
+    const QByteArray key = id.toUtf8();
+    return !id.isEmpty() && QCoreApplication::translate("Layout", key.constData()) != id;
+}
+
+QString shownText(const LabelSpec &label)
+{
+    return hasTranslation(label.id) ? QCoreApplication::translate("Layout", label.id.toUtf8().constData())
+                                    : label.text;
+}
+
+QString GuiSettings::shownText(const QString &id) const
+{
+    const LabelSpec *label = findLabel(id);
+    return label ? ::shownText(*label) : QString();
 }
 
 QDebug operator<<(QDebug debug, const CircleSpec &circle)

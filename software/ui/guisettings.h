@@ -41,11 +41,21 @@ public:
     const LabelSpec *findLabel(const QString &id) const;
     // Its text, placeholders untouched; empty (after the warning) when missing.
     QString labelText(const QString &id) const;
+    // The same as the user reads it: in the user's language where there is a
+    // translation for the id, otherwise in the file's English.
+    QString shownText(const QString &id) const;
 
     bool valid = false;
     QList<CircleSpec> circles;
     QList<LabelSpec> labels;
 };
+
+// A label's text as the user reads it. The layout file holds the English;
+// translations are looked up by the entry's id in the context "Layout", so a
+// language that lacks one text shows that text in English, never nothing.
+QString shownText(const LabelSpec &label);
+// Whether the user's language has its own text for the entry.
+bool hasTranslation(const QString &id);
 
 QString circleSpecText(const CircleSpec &circle);
 QString labelSpecText(const LabelSpec &label);

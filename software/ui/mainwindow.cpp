@@ -68,8 +68,36 @@ QString embeddedFontFamily()
 
 } // namespace
 
+// The system's font for a language whose script the embedded font lacks
+// (Debian's fonts-noto-cjk), or empty. Made the window font rather than
+// left to glyph fallback: the window's boxes are measured with the window
+// font, and these scripts' lines are taller than the embedded font's; the
+// font also draws the shapes of the right language (Japanese or Chinese).
+QString scriptFontFamily()
+{
+    const QLocale locale;
+    const char *family = locale.language() == QLocale::Japanese ? "Noto Sans CJK JP"
+                         : locale.language() == QLocale::Chinese ? "Noto Sans CJK SC"
+                                                                  : nullptr;
+    if (!family)
+        return QString();
+    if (!QFontDatabase().families().contains(QLatin1String(family))) {
+        qWarning() << "The font" << family << "is not installed (Debian package fonts-noto-cjk): the window's"
+                   << QLocale::languageToString(locale.language()) << "text is drawn with a fallback font";
+        return QString();
+    }
+    return QLatin1String(family);
+}
+
 void setDefaultFont()
 {
+    const QString script = scriptFontFamily();
+    if (!script.isEmpty()) {
+        embeddedFontFamily(); // still registered: the window's rich texts may name it
+        QApplication::setFont(QFont(script, 11));
+        qInfo() << "Load/set default font:" << script;
+        return;
+    }
     const QString family = embeddedFontFamily();
     if (family.isEmpty()) {
         qWarning() << "Unable to load/set the Velmora font as default";
@@ -146,8 +174,8 @@ void MainWindow::updateDownloadMode()
         installButton->setEnabled(downloadMode);
         // What a screen reader says of the button besides its caption.
         installButton->setAccessibleDescription(
-            downloadMode ? QStringLiteral("Writes the firmware to the connected device, then reads it back and checks it.")
-                         : QStringLiteral("Not available now: see the status line below."));
+            downloadMode ? tr("Writes the firmware to the connected device, then reads it back and checks it.")
+                         : tr("Not available now: see the status line below."));
         if (statusLabel)
             statusLabel->setInstallAvailable(downloadMode);
     }
@@ -223,7 +251,7 @@ void createLabels(AppState &state, MainWindow *window, bool simulatorMode)
     for (const LabelSpec &spec : state.settings.labels) {
         if (!spec.create) {
             if (spec.id == "8b2" && window->installButton) {
-                window->installButton->setText(spec.text);
+                window->installButton->setText(shownText(spec));
                 continue;
             }
             if (!(spec.id == "sim_mode" && simulatorMode))
@@ -235,15 +263,16 @@ void createLabels(AppState &state, MainWindow *window, bool simulatorMode)
         // The status line gets its text once it is one: a screen reader asked
         // for it before would meet a plain label.
         QLabel *label = spec.id == "status_noDev" ? new StatusLine(window) : new QLabel(window);
-        label->setText(spec.text);
+        const QString text = shownText(spec);
+        label->setText(text);
         if (spec.id == "2")
-            label->setText(QString(spec.text).arg(productDisplayName(state.desiredType)));
+            label->setText(QString(text).arg(productDisplayName(state.desiredType)));
         else if (spec.id == "4")
-            label->setText(QString(spec.text).arg(state.desiredRevision));
+            label->setText(QString(text).arg(state.desiredRevision));
         // Heard, the header must not be taken for the connected device's version.
-        label->setAccessibleName(spec.id == "4"
-                                     ? QStringLiteral("Firmware version this tool installs: %1").arg(state.desiredRevision)
-                                     : spokenText(label->text()));
+        label->setAccessibleName(spec.id == "4" ? MainWindow::tr("Firmware version this tool installs: %1")
+                                                      .arg(state.desiredRevision)
+                                                : spokenText(label->text()));
         if (spec.id == "2" || spec.id == "3")
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         else if (spec.id == "4" || spec.id == "4_hdr")
@@ -260,12 +289,24 @@ void createLabels(AppState &state, MainWindow *window, bool simulatorMode)
 
         const QFontMetrics metrics(label->font());
         int width = metrics.horizontalAdvance(label->text());
-        const int height = (label->text().count('\n') + 1) * metrics.lineSpacing();
+        // Never less than the text needs: a script with taller lines than
+        // the window font's (drawn with a fallback font) would lose its last row.
+        const int height = qMax((label->text().count('\n') + 1) * metrics.lineSpacing(), label->sizeHint().height());
         if (spec.id == "4" || spec.id == "4_hdr") {
             width = truncated(228 * s);
             qInfo() << "Overriding width to " << width << "for text:" << spec.text;
         }
-        label->resize(width, height);
+        int boxHeight = height;
+        if (spec.id == "status_noDev" && spec.x > 0 && spec.y > 0) {
+            // A longer text (another language) wraps onto the line's second
+            // row rather than run out of the window: the line reaches as far
+            // from the right edge as it starts from the left, and no lower
+            // than the window (a script with taller lines would end below it).
+            label->setWordWrap(true);
+            width = window->width() - 2 * nearest(s * spec.x);
+            boxHeight = qMin(height, window->height() - nearest(s * spec.y));
+        }
+        label->resize(width, boxHeight);
         label->setStyleSheet(spec.white
                                  ? "QLabel { background-color : rgba(0,0,0,0%); color : rgba(175,175,175,100%); }"
                                  : "QLabel { background-color : rgba(0,0,0,0%); color : black; }");

@@ -21,8 +21,9 @@ StatusLine::StatusLine(QWidget *parent) : QLabel(parent), announcer(new StatusAn
 
 void StatusLine::setInstallAvailable(bool available)
 {
-    const QString what = QStringLiteral("The state of the connected device and what to do next");
-    setAccessibleDescription(available ? what : what + QStringLiteral(". The install button is not available now."));
+    setAccessibleDescription(available ? tr("The state of the connected device and what to do next")
+                                       : tr("The state of the connected device and what to do next. The install "
+                                            "button is not available now."));
 }
 
 bool StatusLine::setStatus(const QString &text, bool announce)
@@ -32,10 +33,27 @@ bool StatusLine::setStatus(const QString &text, bool announce)
     if (this->text() == text)
         return false;
     setText(text);
+    fitText();
     // Even with the focus here: a screen reader does not speak a label's new name.
     if (announce)
         announcer->announce(words);
     return true;
+}
+
+void StatusLine::fitText()
+{
+    if (!wordWrap())
+        return;
+    if (!box.isValid())
+        box = geometry(); // where the window placed the line
+    // A text that needs more rows than the line has (a script with taller
+    // lines) grows upwards, into the free room under the install button,
+    // and never past the window's bottom edge.
+    const int needed = heightForWidth(box.width());
+    if (needed > box.height())
+        setGeometry(box.x(), box.y() + box.height() - needed, box.width(), needed);
+    else
+        setGeometry(box);
 }
 
 QString spokenText(const QString &text)

@@ -33,6 +33,10 @@ public:
     void setInstallAvailable(bool available);
 
     StatusAnnouncer *const announcer;
+
+private:
+    void fitText();
+    QRect box; // the line's place in the window; a longer text grows up from it
 };
 
 // A text as a screen reader should say it: the words of rich or plain text on
