@@ -26,7 +26,9 @@ endif()
 set(VELMORA_RUNTIME_DIR ${CMAKE_BINARY_DIR}/runtime)
 file(MAKE_DIRECTORY ${VELMORA_RUNTIME_DIR})
 file(CHMOD ${VELMORA_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
-set(VELMORA_RUN_ENV "XDG_RUNTIME_DIR=${VELMORA_RUNTIME_DIR}")
+# The tests read the window in English, whatever the machine's language; the
+# tests of the languages name theirs.
+set(VELMORA_RUN_ENV "XDG_RUNTIME_DIR=${VELMORA_RUNTIME_DIR}" "LANGUAGE=en")
 if("address" IN_LIST VELMORA_SANITIZE)
   # Full stacks, so that Qt's own leaks can be told apart from ours.
   list(APPEND VELMORA_RUN_ENV

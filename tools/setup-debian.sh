@@ -14,6 +14,7 @@ packages=(
   fonts-freefont-otf         # FreeSans, the window font
   qttools5-dev-tools qttools5-dev  # lupdate and lrelease, and CMake's Qt5LinguistTools: the translations
   fonts-noto-cjk            # Noto Sans CJK: the Japanese and Chinese glyphs the window font lacks
+  qttranslations5-l10n      # Qt's own texts (the buttons of its message boxes and file dialogs) translated
   xvfb xauth xdotool libx11-dev  # end-to-end tests and the headless demo on a virtual display
   python3-pyatspi at-spi2-core dbus-daemon  # the end-to-end test of what a screen reader gets (AT-SPI)
   procps                    # ps and pgrep: the end-to-end tests end what the tool started

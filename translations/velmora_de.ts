@@ -544,6 +544,13 @@ Wenn Sie jetzt beenden, wird das Update unterbrochen: Das Gerät hat dann keine 
     </message>
 </context>
 <context>
+    <name>ProgressBar</name>
+    <message>
+        <source>%1 % done</source>
+        <translation>%1 % erledigt</translation>
+    </message>
+</context>
+<context>
     <name>Station</name>
     <message>
         <source>identifying</source>

@@ -544,6 +544,13 @@ Si se detiene ahora, la actualización se interrumpe: el dispositivo no tendrá 
     </message>
 </context>
 <context>
+    <name>ProgressBar</name>
+    <message>
+        <source>%1 % done</source>
+        <translation>%1 % completado</translation>
+    </message>
+</context>
+<context>
     <name>Station</name>
     <message>
         <source>identifying</source>

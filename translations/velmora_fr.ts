@@ -5,7 +5,7 @@
     <name>HistoryWindow</name>
     <message>
         <source>The shared history server is not used: %1</source>
-        <translation>Le serveur d’historique commun n’est pas utilisé : %1</translation>
+        <translation>Le serveur d’historique commun n’est pas utilisé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Connecting to the shared history server...</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>The shared history server cannot be reached (%1). %2 record(s) wait to be sent.</source>
-        <translation>Le serveur d’historique commun est injoignable (%1). Entrées en attente d’envoi : %2.</translation>
+        <translation>Le serveur d’historique commun est injoignable (%1). Entrées en attente d’envoi&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Every record has reached the shared history server.</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>%1 record(s) wait to be sent to the shared history server.</source>
-        <translation>Entrées en attente d’envoi au serveur d’historique commun : %1.</translation>
+        <translation>Entrées en attente d’envoi au serveur d’historique commun&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Shared history not used</source>
@@ -31,7 +31,7 @@
         <source>The shared history server is not used: %1.
 
 Upgrades work and are recorded in this computer&apos;s history.</source>
-        <translation>Le serveur d’historique commun n’est pas utilisé : %1.
+        <translation>Le serveur d’historique commun n’est pas utilisé&#xa0;: %1.
 
 Les mises à jour fonctionnent et sont enregistrées dans l’historique de cet ordinateur.</translation>
     </message>
@@ -129,7 +129,7 @@ Les mises à jour fonctionnent et sont enregistrées dans l’historique de cet 
     </message>
     <message>
         <source>&amp;Serial:</source>
-        <translation>N° de &amp;série :</translation>
+        <translation>N° de &amp;série&#xa0;:</translation>
     </message>
     <message>
         <source>Show only serials containing...</source>
@@ -153,7 +153,7 @@ Les mises à jour fonctionnent et sont enregistrées dans l’historique de cet 
     </message>
     <message>
         <source>The history is unavailable: %1</source>
-        <translation>L’historique n’est pas disponible : %1</translation>
+        <translation>L’historique n’est pas disponible&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s), kept in %1.</source>
@@ -165,8 +165,8 @@ Les mises à jour fonctionnent et sont enregistrées dans l’historique de cet 
     <message numerus="yes">
         <source>%n record(s) with a serial containing &quot;%1&quot;, kept in %2.</source>
         <translation>
-            <numerusform>%n entrée dont le numéro de série contient « %1 », conservée dans %2.</numerusform>
-            <numerusform>%n entrées dont le numéro de série contient « %1 », conservées dans %2.</numerusform>
+            <numerusform>%n entrée dont le numéro de série contient «&#xa0;%1&#xa0;», conservée dans %2.</numerusform>
+            <numerusform>%n entrées dont le numéro de série contient «&#xa0;%1&#xa0;», conservées dans %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -180,7 +180,7 @@ Les mises à jour fonctionnent et sont enregistrées dans l’historique de cet 
     <message>
         <source>The history could not be exported to %1:
 %2</source>
-        <translation>L’historique n’a pas pu être exporté vers %1 :
+        <translation>L’historique n’a pas pu être exporté vers %1&#xa0;:
 %2</translation>
     </message>
 </context>
@@ -206,7 +206,7 @@ Firmware version:
 &lt;br&gt;
 %1&lt;/span&gt;</extracomment>
         <translation>&lt;span style=&quot;font-size:20pt&quot;&gt;
-Version :
+Version&#xa0;:
 &lt;br&gt;
 %1&lt;/span&gt;</translation>
     </message>
@@ -248,7 +248,7 @@ mettre à jour l’appareil.</translation>
         <extracomment>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
 The USB cable must have a &apos;Micro B&apos; plug and a &apos;Type A&apos; plug.&lt;/span&gt;</extracomment>
         <translation>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
-Le câble USB doit avoir une fiche « Micro B » et une fiche « Type A ».&lt;/span&gt;</translation>
+Le câble USB doit avoir une fiche «&#xa0;Micro B&#xa0;» et une fiche «&#xa0;Type A&#xa0;».&lt;/span&gt;</translation>
     </message>
     <message>
         <source>status_devConn</source>
@@ -276,28 +276,28 @@ Appareil %1 connecté, version du firmware inconnue.&lt;/span&gt;</translation>
         <extracomment>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
 A device was found but cannot be opened: unplug it and plug it in again.&lt;/span&gt;</extracomment>
         <translation>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
-Un appareil a été trouvé mais ne peut pas être ouvert : débranchez-le et rebranchez-le.&lt;/span&gt;</translation>
+Un appareil a été trouvé mais ne peut pas être ouvert&#xa0;: débranchez-le et rebranchez-le.&lt;/span&gt;</translation>
     </message>
     <message>
         <source>status_readError</source>
         <extracomment>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
 A device was found but could not be read: unplug it and plug it in again.&lt;/span&gt;</extracomment>
         <translation>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
-Un appareil a été trouvé mais n’a pas pu être lu : débranchez-le et rebranchez-le.&lt;/span&gt;</translation>
+Un appareil a été trouvé mais n’a pas pu être lu&#xa0;: débranchez-le et rebranchez-le.&lt;/span&gt;</translation>
     </message>
     <message>
         <source>status_severalDevs</source>
         <extracomment>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
 More than one device is connected in boot mode: unplug all but the one to upgrade.&lt;/span&gt;</extracomment>
         <translation>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
-Plusieurs appareils sont connectés en mode d’amorçage : ne laissez branché que celui à mettre à jour.&lt;/span&gt;</translation>
+Plusieurs appareils sont connectés en mode d’amorçage&#xa0;: ne laissez branché que celui à mettre à jour.&lt;/span&gt;</translation>
     </message>
     <message>
         <source>status_written</source>
         <extracomment>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
 The firmware was written. To check it, restart the device in its boot mode: steps 1 to 3.&lt;/span&gt;</extracomment>
         <translation>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
-Le firmware a été écrit. Pour le vérifier, redémarrez l’appareil en mode d’amorçage : étapes 1 à 3.&lt;/span&gt;</translation>
+Le firmware a été écrit. Pour le vérifier, redémarrez l’appareil en mode d’amorçage&#xa0;: étapes 1 à 3.&lt;/span&gt;</translation>
     </message>
     <message>
         <source>status_writeError</source>
@@ -311,14 +311,14 @@ L’écriture s’est terminée par une erreur. Si l’appareil s’est déconne
         <extracomment>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
 Writing the firmware failed. Click &quot;%1&quot; to try again.&lt;/span&gt;</extracomment>
         <translation>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
-L’écriture du firmware a échoué. Cliquez sur « %1 » pour réessayer.&lt;/span&gt;</translation>
+L’écriture du firmware a échoué. Cliquez sur «&#xa0;%1&#xa0;» pour réessayer.&lt;/span&gt;</translation>
     </message>
     <message>
         <source>status_damaged</source>
         <extracomment>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
 This copy of the tool is damaged: its firmware is not the one it was built with. Nothing was written. Get the tool again.&lt;/span&gt;</extracomment>
         <translation>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
-Cette copie de l’outil est endommagée : son firmware n’est pas celui avec lequel elle a été créée. Rien n’a été écrit. Procurez-vous à nouveau l’outil.&lt;/span&gt;</translation>
+Cette copie de l’outil est endommagée&#xa0;: son firmware n’est pas celui avec lequel elle a été créée. Rien n’a été écrit. Procurez-vous à nouveau l’outil.&lt;/span&gt;</translation>
     </message>
     <message>
         <source>status_cannotUnpack</source>
@@ -332,42 +332,42 @@ L’outil ne peut pas décompresser ses fichiers dans %1. Libérez de l’espace
         <extracomment>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
 Connected to %1 with firmware version %2. Click &quot;%3&quot; to install version %4.&lt;/span&gt;</extracomment>
         <translation>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
-Appareil %1 connecté, version du firmware %2. Cliquez sur « %3 » pour installer la version %4.&lt;/span&gt;</translation>
+Appareil %1 connecté, version du firmware %2. Cliquez sur «&#xa0;%3&#xa0;» pour installer la version %4.&lt;/span&gt;</translation>
     </message>
     <message>
         <source>status_readyRevUnknown</source>
         <extracomment>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
 Connected to %1 with unknown firmware version. Click &quot;%2&quot; to install version %3.&lt;/span&gt;</extracomment>
         <translation>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
-Appareil %1 connecté, version du firmware inconnue. Cliquez sur « %2 » pour installer la version %3.&lt;/span&gt;</translation>
+Appareil %1 connecté, version du firmware inconnue. Cliquez sur «&#xa0;%2&#xa0;» pour installer la version %3.&lt;/span&gt;</translation>
     </message>
     <message>
         <source>status_writing</source>
         <extracomment>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
 Writing firmware version %1 to the %2. Keep the cable connected until this line says Done.&lt;/span&gt;</extracomment>
         <translation>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
-Écriture du firmware version %1 sur l’appareil %2. Laissez le câble branché jusqu’à ce que cette ligne indique « Terminé ».&lt;/span&gt;</translation>
+Écriture du firmware version %1 sur l’appareil %2. Laissez le câble branché jusqu’à ce que cette ligne indique «&#xa0;Terminé&#xa0;».&lt;/span&gt;</translation>
     </message>
     <message>
         <source>status_done</source>
         <extracomment>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
 Done: the %1 has firmware version %2, read back and checked. Disconnect the USB cable.&lt;/span&gt;</extracomment>
         <translation>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
-Terminé : l’appareil %1 a le firmware version %2, relu et vérifié. Retirez le câble USB.&lt;/span&gt;</translation>
+Terminé&#xa0;: l’appareil %1 a le firmware version %2, relu et vérifié. Retirez le câble USB.&lt;/span&gt;</translation>
     </message>
     <message>
         <source>status_otherProduct</source>
         <extracomment>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
 Connected to %1. This tool upgrades the %2 only: it cannot upgrade this product.&lt;/span&gt;</extracomment>
         <translation>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
-Appareil %1 connecté. Cet outil ne met à jour que les appareils %2 : il ne peut pas mettre à jour ce produit.&lt;/span&gt;</translation>
+Appareil %1 connecté. Cet outil ne met à jour que les appareils %2&#xa0;: il ne peut pas mettre à jour ce produit.&lt;/span&gt;</translation>
     </message>
     <message>
         <source>status_serialUnreadable</source>
         <extracomment>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
 A device&apos;s serial number cannot be read: replug it. If that persists, its boot loader is not answering normally.&lt;/span&gt;</extracomment>
         <translation>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
-Le numéro de série d’un appareil est illisible : rebranchez-le. Si le problème persiste, son chargeur d’amorçage ne répond pas normalement.&lt;/span&gt;</translation>
+Le numéro de série d’un appareil est illisible&#xa0;: rebranchez-le. Si le problème persiste, son chargeur d’amorçage ne répond pas normalement.&lt;/span&gt;</translation>
     </message>
     <message>
         <source>status_busy</source>
@@ -381,7 +381,7 @@ Un autre outil de mise à jour (une station ou une autre fenêtre) utilise l’a
         <extracomment>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
 The tool cannot run dfu-util in %1: it may not allow programs. Set TMPDIR to another folder and start the tool again.&lt;/span&gt;</extracomment>
         <translation>&lt;span style=&quot;color:#000000; font-size:9pt&quot;&gt;
-L’outil ne peut pas exécuter dfu-util dans %1 : ce dossier n’autorise peut-être pas les programmes. Définissez TMPDIR sur un autre dossier et relancez l’outil.&lt;/span&gt;</translation>
+L’outil ne peut pas exécuter dfu-util dans %1&#xa0;: ce dossier n’autorise peut-être pas les programmes. Définissez TMPDIR sur un autre dossier et relancez l’outil.&lt;/span&gt;</translation>
     </message>
     <message>
         <source>sim_mode</source>
@@ -425,7 +425,7 @@ L’outil ne peut pas exécuter dfu-util dans %1 : ce dossier n’autorise peut
     </message>
     <message>
         <source>&lt;nobr&gt;File &apos;%1&apos;&lt;br/&gt;cannot be opened for writing.&lt;br/&gt;&lt;br/&gt;The log output could &lt;b&gt;not&lt;/b&gt; be saved!&lt;/nobr&gt;</source>
-        <translation>&lt;nobr&gt;Le fichier « %1 »&lt;br/&gt;ne peut pas être ouvert en écriture.&lt;br/&gt;&lt;br/&gt;La sortie du journal n’a &lt;b&gt;pas&lt;/b&gt; pu être enregistrée !&lt;/nobr&gt;</translation>
+        <translation>&lt;nobr&gt;Le fichier «&#xa0;%1&#xa0;»&lt;br/&gt;ne peut pas être ouvert en écriture.&lt;br/&gt;&lt;br/&gt;La sortie du journal n’a &lt;b&gt;pas&lt;/b&gt; pu être enregistrée&#xa0;!&lt;/nobr&gt;</translation>
     </message>
 </context>
 <context>
@@ -436,7 +436,7 @@ L’outil ne peut pas exécuter dfu-util dans %1 : ce dossier n’autorise peut
     </message>
     <message>
         <source>The tool is damaged and cannot start: its window layout cannot be read.</source>
-        <translation>L’outil est endommagé et ne peut pas démarrer : la disposition de sa fenêtre est illisible.</translation>
+        <translation>L’outil est endommagé et ne peut pas démarrer&#xa0;: la disposition de sa fenêtre est illisible.</translation>
     </message>
     <message>
         <source>device</source>
@@ -461,7 +461,7 @@ L’outil ne peut pas exécuter dfu-util dans %1 : ce dossier n’autorise peut
     </message>
     <message>
         <source>The firmware could not be read back from the device to check it, so it is not confirmed.</source>
-        <translation>Le firmware n’a pas pu être relu depuis l’appareil pour le vérifier : il n’est donc pas confirmé.</translation>
+        <translation>Le firmware n’a pas pu être relu depuis l’appareil pour le vérifier&#xa0;: il n’est donc pas confirmé.</translation>
     </message>
     <message>
         <source>The firmware read back from the device differs from the firmware written to it.</source>
@@ -469,7 +469,7 @@ L’outil ne peut pas exécuter dfu-util dans %1 : ce dossier n’autorise peut
     </message>
     <message>
         <source>Click &quot;%1&quot; to write it again.</source>
-        <translation>Cliquez sur « %1 » pour l’écrire à nouveau.</translation>
+        <translation>Cliquez sur «&#xa0;%1&#xa0;» pour l’écrire à nouveau.</translation>
     </message>
     <message>
         <source>Firmware not confirmed</source>
@@ -485,7 +485,7 @@ L’outil ne peut pas exécuter dfu-util dans %1 : ce dossier n’autorise peut
 Stopping now interrupts the upgrade: the device has no working firmware until it is upgraded again in boot mode.</source>
         <translation>Le firmware est en cours d’écriture dans l’appareil.
 
-Arrêter maintenant interrompt la mise à jour : l’appareil n’aura plus de firmware fonctionnel tant qu’il n’aura pas été remis à jour en mode d’amorçage.</translation>
+Arrêter maintenant interrompt la mise à jour&#xa0;: l’appareil n’aura plus de firmware fonctionnel tant qu’il n’aura pas été remis à jour en mode d’amorçage.</translation>
     </message>
     <message>
         <source>Keep upgrading</source>
@@ -501,11 +501,11 @@ Arrêter maintenant interrompt la mise à jour : l’appareil n’aura plus de 
     </message>
     <message>
         <source>Not available now: see the status line below.</source>
-        <translation>Indisponible pour le moment : voir la ligne d’état ci-dessous.</translation>
+        <translation>Indisponible pour le moment&#xa0;: voir la ligne d’état ci-dessous.</translation>
     </message>
     <message>
         <source>Firmware version this tool installs: %1</source>
-        <translation>Version du firmware installée par cet outil : %1</translation>
+        <translation>Version du firmware installée par cet outil&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -528,7 +528,7 @@ Arrêter maintenant interrompt la mise à jour : l’appareil n’aura plus de 
     </message>
     <message>
         <source>Share the history on the PostgreSQL server named by this libpq connection string (no password: use ~/.pgpass or a service file).</source>
-        <translation>Mettre l’historique en commun sur le serveur PostgreSQL désigné par cette chaîne de connexion libpq (pas de mot de passe : utilisez ~/.pgpass ou un fichier de service).</translation>
+        <translation>Mettre l’historique en commun sur le serveur PostgreSQL désigné par cette chaîne de connexion libpq (pas de mot de passe&#xa0;: utilisez ~/.pgpass ou un fichier de service).</translation>
     </message>
     <message>
         <source>Upgrade several devices at once, in the station window.</source>
@@ -536,11 +536,18 @@ Arrêter maintenant interrompt la mise à jour : l’appareil n’aura plus de 
     </message>
     <message>
         <source>With --station: upgrade every ready device without a click.</source>
-        <translation>Avec --station : mettre à jour chaque appareil prêt sans clic.</translation>
+        <translation>Avec --station&#xa0;: mettre à jour chaque appareil prêt sans clic.</translation>
     </message>
     <message>
         <source>Show the window in this language (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English) instead of the system&apos;s.</source>
-        <translation>Afficher la fenêtre dans cette langue au lieu de celle du système (de, es, fr, it, ja, pl, pt_BR, zh_CN ; en pour l’anglais).</translation>
+        <translation>Afficher la fenêtre dans cette langue au lieu de celle du système (de, es, fr, it, ja, pl, pt_BR, zh_CN&#xa0;; en pour l’anglais).</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressBar</name>
+    <message>
+        <source>%1 % done</source>
+        <translation>%1 % effectué</translation>
     </message>
 </context>
 <context>
@@ -623,11 +630,11 @@ Arrêter maintenant interrompt la mise à jour : l’appareil n’aura plus de 
     </message>
     <message>
         <source>it could not be read: unplug it and plug it in again</source>
-        <translation>lecture impossible : débranchez-le et rebranchez-le</translation>
+        <translation>lecture impossible&#xa0;: débranchez-le et rebranchez-le</translation>
     </message>
     <message>
         <source>empty OTP: the device does not say what it is</source>
-        <translation>OTP vide : l’appareil n’indique pas ce qu’il est</translation>
+        <translation>OTP vide&#xa0;: l’appareil n’indique pas ce qu’il est</translation>
     </message>
     <message>
         <source>another product (%1)</source>
@@ -676,12 +683,12 @@ Arrêter maintenant interrompt la mise à jour : l’appareil n’aura plus de 
 
 End the tool once they are finished?</source>
         <translation>
-            <numerusform>%n appareil est en cours d’écriture. Une écriture interrompue laisse un appareil sans firmware fonctionnel : l’écriture est donc d’abord menée à son terme.
+            <numerusform>%n appareil est en cours d’écriture. Une écriture interrompue laisse un appareil sans firmware fonctionnel&#xa0;: l’écriture est donc d’abord menée à son terme.
 
-Quitter l’outil une fois l’écriture terminée ?</numerusform>
-            <numerusform>%n appareils sont en cours d’écriture. Une écriture interrompue laisse un appareil sans firmware fonctionnel : les écritures sont donc d’abord menées à leur terme.
+Quitter l’outil une fois l’écriture terminée&#xa0;?</numerusform>
+            <numerusform>%n appareils sont en cours d’écriture. Une écriture interrompue laisse un appareil sans firmware fonctionnel&#xa0;: les écritures sont donc d’abord menées à leur terme.
 
-Quitter l’outil une fois les écritures terminées ?</numerusform>
+Quitter l’outil une fois les écritures terminées&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
@@ -694,11 +701,11 @@ Quitter l’outil une fois les écritures terminées ?</numerusform>
     </message>
     <message>
         <source>This copy of the tool is damaged: no device is written. Install it again.</source>
-        <translation>Cette copie de l’outil est endommagée : aucun appareil n’est écrit. Réinstallez l’outil.</translation>
+        <translation>Cette copie de l’outil est endommagée&#xa0;: aucun appareil n’est écrit. Réinstallez l’outil.</translation>
     </message>
     <message>
         <source>The tool cannot unpack or run its dfu-util in %1: no device is written.</source>
-        <translation>L’outil ne peut ni décompresser ni exécuter son dfu-util dans %1 : aucun appareil n’est écrit.</translation>
+        <translation>L’outil ne peut ni décompresser ni exécuter son dfu-util dans %1&#xa0;: aucun appareil n’est écrit.</translation>
     </message>
     <message>
         <source>Velmora Firmware Upgrade</source>
@@ -706,7 +713,7 @@ Quitter l’outil une fois les écritures terminées ?</numerusform>
     </message>
     <message>
         <source>Velmora Firmware Upgrade: Station</source>
-        <translation>Mise à jour du firmware Velmora : station</translation>
+        <translation>Mise à jour du firmware Velmora&#xa0;: station</translation>
     </message>
     <message>
         <source>Attached devices</source>
@@ -726,7 +733,7 @@ Quitter l’outil une fois les écritures terminées ?</numerusform>
     </message>
     <message>
         <source>Done: %1   Failed: %2   Waiting: %3   Devices per hour: %4</source>
-        <translation>Terminés : %1   Échecs : %2   En attente : %3   Appareils par heure : %4</translation>
+        <translation>Terminés&#xa0;: %1   Échecs&#xa0;: %2   En attente&#xa0;: %3   Appareils par heure&#xa0;: %4</translation>
     </message>
     <message>
         <source>Ending once the running writes are finished.</source>

@@ -544,6 +544,13 @@ Se si interrompe ora, l&apos;aggiornamento resta incompleto: il dispositivo non 
     </message>
 </context>
 <context>
+    <name>ProgressBar</name>
+    <message>
+        <source>%1 % done</source>
+        <translation>%1% completato</translation>
+    </message>
+</context>
+<context>
     <name>Station</name>
     <message>
         <source>identifying</source>

@@ -541,6 +541,13 @@ Stopping now interrupts the upgrade: the device has no working firmware until it
     </message>
 </context>
 <context>
+    <name>ProgressBar</name>
+    <message>
+        <source>%1 % done</source>
+        <translation>%1% 完了</translation>
+    </message>
+</context>
+<context>
     <name>Station</name>
     <message>
         <source>identifying</source>

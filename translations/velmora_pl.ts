@@ -546,6 +546,13 @@ Zatrzymanie teraz przerwie aktualizację: urządzenie nie będzie miało działa
     </message>
 </context>
 <context>
+    <name>ProgressBar</name>
+    <message>
+        <source>%1 % done</source>
+        <translation>Ukończono %1%</translation>
+    </message>
+</context>
+<context>
     <name>Station</name>
     <message>
         <source>identifying</source>

@@ -544,6 +544,13 @@ Parar agora interrompe a atualização: o dispositivo ficará sem firmware funci
     </message>
 </context>
 <context>
+    <name>ProgressBar</name>
+    <message>
+        <source>%1 % done</source>
+        <translation>%1% concluído</translation>
+    </message>
+</context>
+<context>
     <name>Station</name>
     <message>
         <source>identifying</source>

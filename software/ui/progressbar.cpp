@@ -11,7 +11,7 @@ ProgressBar::ProgressBar(QWidget *parent) : QProgressBar(parent), timer(new QTim
     connect(timer, &QTimer::timeout, this, &ProgressBar::increase);
     connect(this, &QProgressBar::valueChanged, this, [this](int value) {
         const int span = qMax(1, maximum() - minimum());
-        setAccessibleDescription(QStringLiteral("%1 % done").arg((value - minimum()) * 100 / span));
+        setAccessibleDescription(tr("%1 % done").arg((value - minimum()) * 100 / span));
     });
 }
 

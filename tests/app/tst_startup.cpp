@@ -20,10 +20,11 @@ struct Run {
 // is complete and the workflow runs) it is asked to end, as Ctrl+C would.
 // With a state folder, the history and the settings file are kept there.
 Run runTool(const QStringList &arguments, const QString &tmpdir, const QString &runtimeDir,
-            const QString &stateDir = QString())
+            const QString &stateDir = QString(), const QString &languages = QStringLiteral("en"))
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LANGUAGE", languages); // the user's languages, in order
     if (!stateDir.isEmpty()) {
         environment.insert("XDG_DATA_HOME", stateDir + "/data");
         environment.insert("XDG_CONFIG_HOME", stateDir + "/config");
@@ -86,6 +87,8 @@ private slots:
     void historyOptions_data();
     void historyOptions();
     void unwritableTemporaryLocation();
+    void language_data();
+    void language();
     void missingTemporaryLocation();
     void terminationSignalsReachTheEventLoopOnly();
 
@@ -118,6 +121,7 @@ void TestStartup::startupLinesInOrder()
         "Initial value of 'simulator::use'=false, isSet('-s')=false, isSet('-S')=false",
         "Will use real device (i.e. no option 'use_simulator'.)",
         "Compiled for platform (OS): Linux with 'DEBUG' " + debugWord,
+        "Language: en",
         "Extracted  \"firmware.dfu\"",
         "Extracted  \"firmware.bin\"",
         "Extracted  \"dfu-util.exe\"",
@@ -257,6 +261,44 @@ void TestStartup::historyOptions()
     QCOMPARE(QFileInfo::exists(state + "/data/velmora-upgrade/history.sqlite"), !printing);
     if (printing)
         QCOMPARE(run.lines.filter("Extracted").size(), 0); // no payload unpacked, no window
+}
+
+// The language shown: --language, else the first of the user's languages
+// (LANGUAGE) that the tool carries, else English.
+void TestStartup::language_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("languages"); // LANGUAGE
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("line"); // another line the choice writes, or empty
+    QTest::newRow("--language de") << QStringList{"--language", "de"} << "en" << "de" << "";
+    QTest::newRow("--language=pt-BR") << QStringList{"--language=pt-BR"} << "en" << "pt_BR" << "";
+    QTest::newRow("LANGUAGE fr") << QStringList{} << "fr" << "fr" << "";
+    QTest::newRow("LANGUAGE's first carried") << QStringList{} << "sv:pl:de" << "pl" << "";
+    QTest::newRow("regional variant") << QStringList{} << "es_MX" << "es" << "";
+    QTest::newRow("Japanese in its own font") << QStringList{} << "ja_JP" << "ja"
+                                              << "Load/set default font: \"Noto Sans CJK JP\"";
+    QTest::newRow("--language over LANGUAGE") << QStringList{"--language", "en"} << "de" << "en" << "";
+    QTest::newRow("traditional Chinese is not carried") << QStringList{} << "zh_TW" << "en" << "";
+    QTest::newRow("--language not carried") << QStringList{"--language", "sv"} << "de" << "en"
+                                            << "No translation for the language \"sv\": the window is in English";
+}
+
+void TestStartup::language()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, languages);
+    QFETCH(QString, shown);
+    QFETCH(QString, line);
+    const QString tmpdir = sandbox->filePath("tmp");
+    QVERIFY(QDir().mkpath(tmpdir));
+    const Run run = runTool(QStringList{"-s"} + arguments, tmpdir, runtimeDir, QString(), languages);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.lines.contains("Language: " + shown), qPrintable(run.lines.join('\n')));
+    if (!line.isEmpty())
+        QVERIFY2(findLine(run.lines, line) >= 0, qPrintable(run.lines.join('\n')));
+    // The log stays English in every language.
+    QVERIFY(findLine(run.lines, "Will use simulator (i.e. option 'use_simulator).") >= 0);
 }
 
 void TestStartup::unwritableTemporaryLocation()

@@ -3,13 +3,15 @@
 # a screen reader meets it, and tst_screenreader.py against it. Needs a display
 # and a session bus of its own:
 #
-#   xvfb-run -a dbus-run-session -- screenreader-session.sh TOOL SIMULATOR IMAGEGEN OUT [EMULATOR]
+#   xvfb-run -a dbus-run-session -- screenreader-session.sh TOOL SIMULATOR IMAGEGEN OUT [EMULATOR|pseudo]
 #
-# With EMULATOR, the station (--station) on two emulated devices instead.
+# With EMULATOR, the station (--station) on two emulated devices instead. With
+# "pseudo", the guided window in the pseudo-language en_XA, which marks every
+# translated text: every text it shows must be marked.
 # Everything it makes (the simulated device, the XDG folders, the program's
 # output) stays in OUT. The exit status is the check's: 0 when every check held.
 set -u
-[ $# -eq 4 ] || [ $# -eq 5 ] || { echo "usage: $0 TOOL SIMULATOR IMAGEGEN OUT [EMULATOR]" >&2; exit 64; }
+[ $# -eq 4 ] || [ $# -eq 5 ] || { echo "usage: $0 TOOL SIMULATOR IMAGEGEN OUT [EMULATOR|pseudo]" >&2; exit 64; }
 tool=$1 simulator=$2 imagegen=$3 out=$4 emulator=${5:-}
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -60,7 +62,11 @@ cleanup() {
 trap cleanup EXIT
 
 export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
-if [ -n "$emulator" ]; then
+if [ "$emulator" = pseudo ]; then
+  "$simulator" --dfu-util-command setup_prepared_config no-device >"$out/simulator.log" 2>&1 || exit 65
+  "$tool" -s -l --language en_XA >"$out/program.log" 2>&1 &
+  mode=pseudo
+elif [ -n "$emulator" ]; then
   # A device to upgrade and another product; the emulator's run execs the tool.
   emulated=("$emulator" --state "$out/bus")
   { "${emulated[@]}" prepare upgradable --fast --return-after 0.5 --port 1 --serial 3276356C3201 &&

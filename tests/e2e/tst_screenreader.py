@@ -3,14 +3,16 @@ arrival to "Done": the window read in screen order and without noise, every
 change of the status line announced, the focus never lost, another product
 explained, the log window named.
 
-    tst_screenreader.py PID SIMULATOR [guided|station]
+    tst_screenreader.py PID SIMULATOR [guided|station|pseudo]
 
 screenreader-session.sh runs it once the program (process PID) and the AT-SPI
 bus run. The program runs in simulator mode; SIMULATOR is the script that
 attaches simulated devices. With "station", the program is a station on two
 emulated devices (one to upgrade, another product) and the station's window
 is checked instead: its table and actions named and reachable, each row read
-as it is now, each device's end announced. Prints a line per check and exits
+as it is now, each device's end announced. With "pseudo", the program runs in
+the pseudo-language, and every text it shows, from no device to Done, must be
+one that went through a translation. Prints a line per check and exits
 1 when one failed.
 """
 
@@ -191,6 +193,56 @@ def station():
 
 if MODE == "station":
     station()
+
+
+def unmarked():
+    """What the window shows that escaped translation: in the pseudo-language
+    every translated text reads [[...]], so any other name or description
+    (and any announcement) is a text that never went through a translation."""
+    found = []
+    frame = window("frame")
+    for acc in [frame] + list(descendants(frame)):
+        try:
+            if "showing" not in states(acc):
+                continue
+            for text in (acc.name, acc.description):
+                if text and not (text.startswith("[[") and text.endswith("]]")):
+                    found.append(f"{acc.getRoleName()}: {text}")
+        except Exception:  # went away meanwhile
+            pass
+    for t, role, name, d in events:
+        if role == "notification" and d and name and not (name.startswith("[[") and name.endswith("]]")):
+            found.append(f"announced: {name}")
+    return sorted(set(found))
+
+
+def pseudo():
+    """The guided window in the pseudo-language, from no device to Done."""
+    check(wait_until(lambda: len(offered()) >= 8, 10), "the window shows its texts")
+    check(window("frame").name == "[[Velmora Firmware Upgrade Tool]]", "the title is translated")
+    seen = {"no device": unmarked()}
+    main = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(PID)], capture_output=True, text=True,
+                          timeout=30).stdout.split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", main], timeout=30)
+    plug("upgradable")
+    button = lambda: next(c for c in children(window("frame")) if c.getRoleName() == "push button")
+    check(wait_until(lambda: "sensitive" in states(button()), 30), "a device is ready")
+    seen["ready"] = unmarked()
+    key("Tab")
+    key("space")
+    check(wait_until(lambda: any(c.getRoleName() == "progress bar" for c in children(window("frame"))), 15),
+          "the write runs")
+    seen["writing"] = unmarked()
+    check(wait_until(lambda: any(c.getRoleName() == "progress bar" and c.name.startswith("[[Done")
+                                 for c in children(window("frame"))), 90), "the bar says Done")
+    seen["done"] = unmarked()
+    for state, texts in seen.items():
+        check(not texts, f"every text shown {state} is translated" + "".join("\n      " + t for t in texts))
+    finish()
+
+
+if MODE == "pseudo":
+    pseudo()
 
 STEPS = ["Firmware upgrade Velmora T30", "Firmware version this tool installs: C3",
          "Follow the steps below to upgrade your product.", "1. Turn off the device",

@@ -31,13 +31,14 @@ void TestLanguage::chooseLanguage_data()
     QTest::newRow("English before another") << QStringList{"en-GB", "de"} << "";
     QTest::newRow("none carried") << QStringList{"nl", "sv"} << "";
     QTest::newRow("nonsense") << QStringList{"xx-YY", "", "pl"} << "pl";
+    QTest::newRow("the pseudo-language by its name") << QStringList{"en-XA"} << "en_XA";
 }
 
 void TestLanguage::chooseLanguage()
 {
     QFETCH(QStringList, wanted);
     QFETCH(QString, chosen);
-    const QStringList carried{"de", "es", "fr", "it", "ja", "pl", "pt_BR", "zh_CN"};
+    const QStringList carried{"de", "en_XA", "es", "fr", "it", "ja", "pl", "pt_BR", "zh_CN"};
     QCOMPARE(::chooseLanguage(wanted, carried), chosen);
 }
 

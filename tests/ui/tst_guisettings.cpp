@@ -18,6 +18,8 @@ private slots:
     void duplicatesAndMisses();
     void invalidByDefault();
     void unreadableFile();
+    void shownTextFallsBackToEnglish_data();
+    void shownTextFallsBackToEnglish();
 };
 
 void TestGuiSettings::shippedFile()
@@ -234,4 +236,50 @@ void TestGuiSettings::unreadableFile()
 }
 
 QTEST_GUILESS_MAIN(TestGuiSettings)
+namespace {
+
+// A language that has translated one text of the layout and no other.
+class PartialTranslation : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (QByteArray(context) == "Layout" && QByteArray(source) == "5")
+            return QStringLiteral("Folgen Sie den Schritten unten.");
+        return QString();
+    }
+};
+
+} // namespace
+
+// A language that lacks a text shows that text in English, never an empty
+// label or the id it is looked up by.
+void TestGuiSettings::shownTextFallsBackToEnglish_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("translated");
+    QTest::newRow("translated") << "5" << "Folgen Sie den Schritten unten." << true;
+    QTest::newRow("untranslated") << "7a" << "1. Turn off the device" << false;
+    QTest::newRow("rich text, untranslated") << "status_devConn"
+                                             << "<span style=\"color:#000000; font-size:9pt\">\r\nConnected to %1.</span>"
+                                             << false;
+    QTest::newRow("no such entry") << "missing" << "" << false;
+}
+
+void TestGuiSettings::shownTextFallsBackToEnglish()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, shown);
+    QFETCH(bool, translated);
+    PartialTranslation translation;
+    QVERIFY(QCoreApplication::installTranslator(&translation));
+    const GuiSettings settings = GuiSettings::fromFile(":resources/settings_GUI.json");
+    QCOMPARE(settings.shownText(id), shown);
+    QCOMPARE(hasTranslation(id), translated);
+    QCoreApplication::removeTranslator(&translation);
+    // Without the translation, the file's English.
+    QCOMPARE(settings.shownText(id), settings.labelText(id));
+}
+
 #include "tst_guisettings.moc"
