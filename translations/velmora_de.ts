@@ -236,7 +236,7 @@ Schritte zum Update aus.</translation>
     <message>
         <source>9</source>
         <extracomment>3. Connect USB cable</extracomment>
-        <translation>3. USB-Kabel anschließen</translation>
+        <translation>3. USB-Kabel verbinden</translation>
     </message>
     <message>
         <source>8b2</source>

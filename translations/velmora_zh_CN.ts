@@ -226,8 +226,8 @@ to upgrade your product.</extracomment>
  under the display while
  pushing the TEST button
  for 1 second</extracomment>
-        <translation>2. 按住显示屏下方最右侧的按键，
-    同时按下 TEST 键
+        <translation>2. 按住显示屏下方最右侧的
+    按键，同时按下 TEST 键
     1 秒钟</translation>
     </message>
     <message>

@@ -3,10 +3,11 @@
 // upgraded, an upgrade at 40 %, and done. The scale follows the screen; on the
 // offscreen platform set it with QT_FONT_DPI (96 gives 1, 120 gives 1.25).
 //
-//   QT_QPA_PLATFORM=offscreen QT_FONT_DPI=120 velmora-render-window --output DIR [--simulator]
+//   QT_QPA_PLATFORM=offscreen QT_FONT_DPI=120 velmora-render-window --output DIR [--simulator] [--language CODE]
 
 #include "fwinfo.h"
 #include "installbutton.h"
+#include "language.h"
 #include "logwindow.h"
 #include "mainwindow.h"
 #include "producttable.h"
@@ -37,15 +38,26 @@ QImage besideEachOther(QWidget *window, QWidget *log)
     return image;
 }
 
+// The model as a status text names it: English puts the article before it.
+QString model(const char *id)
+{
+    return hasTranslation(id) ? productModel(30) : "a " + productModel(30);
+}
+
 QString readyText()
 {
-    return app_state.settings.labelText("status_ready")
-        .arg("a " + productModel(30), "C2", mainWindow->installButton->text(), app_state.desiredRevision);
+    return app_state.settings.shownText("status_ready")
+        .arg(model("status_ready"), "C2", mainWindow->installButton->text(), app_state.desiredRevision);
+}
+
+QString writingText()
+{
+    return app_state.settings.shownText("status_writing").arg(app_state.desiredRevision, productModel(30));
 }
 
 QString doneText()
 {
-    return app_state.settings.labelText("status_done").arg(productModel(30), app_state.desiredRevision);
+    return app_state.settings.shownText("status_done").arg(productModel(30), app_state.desiredRevision);
 }
 
 } // namespace
@@ -56,7 +68,8 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     const QCommandLineOption output("output", "Folder for the PNG files.", "dir");
     const QCommandLineOption simulatorMode("simulator", "Render the window in simulator mode.");
-    parser.addOptions({output, simulatorMode});
+    const QCommandLineOption language("language", "Render the window in this language (de, ja, ...).", "code");
+    parser.addOptions({output, simulatorMode, language});
     parser.addHelpOption();
     parser.process(app);
     const QDir dir(parser.value(output).isEmpty() ? "." : parser.value(output));
@@ -65,6 +78,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    chooseAndInstallLanguage(parser.isSet(language) ? parser.value(language) : QStringLiteral("en"));
     setDefaultFont();
     logWindow = new LogWindow;
     qInstallMessageHandler(messageHandler);
@@ -72,7 +86,7 @@ int main(int argc, char *argv[])
     app_state.desiredType = 30;
     app_state.desiredRevision = "C3";
     mainWindow = createMainWindow(app_state, nullptr, parser.isSet(simulatorMode));
-    mainWindow->setWindowTitle("Velmora Firmware Upgrade Tool");
+    mainWindow->setWindowTitle(MainWindow::tr("Velmora Firmware Upgrade Tool"));
     mainWindow->show();
     logWindow->toggle_visibility(mainWindow);
 
@@ -90,14 +104,16 @@ int main(int argc, char *argv[])
          }},
         {"upgrading-40",
          [bar] {
-             bar->startAutoProgress("Upgrading firmware", 90.0);
+             mainWindow->disableDownload();
+             mainWindow->statusLabel->setStatus(writingText());
+             bar->startAutoProgress(MainWindow::tr("Upgrading firmware"), 90.0);
              bar->stopTimer();
              bar->setValue(40);
          }},
         {"done",
          [bar] {
              bar->setValue(bar->maximum());
-             bar->setFormat("Done. Disconnect USB cable.");
+             bar->setFormat(MainWindow::tr("Done. Disconnect USB cable."));
              mainWindow->statusLabel->setStatus(doneText());
          }},
     };
