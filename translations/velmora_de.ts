@@ -183,6 +183,18 @@ Updates funktionieren und werden im Verlauf dieses Computers gespeichert.</trans
         <translation>Der Verlauf konnte nicht nach %1 exportiert werden:
 %2</translation>
     </message>
+    <message>
+        <source>the connection string %1 cannot be used: %2</source>
+        <translation>die Verbindungszeichenfolge %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>given by --history-server</source>
+        <translation>aus --history-server</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>in %1</translation>
+    </message>
 </context>
 <context>
     <name>Layout</name>

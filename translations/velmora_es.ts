@@ -183,6 +183,18 @@ Las actualizaciones funcionan y se guardan en el historial de este equipo.</tran
         <translation>No se pudo exportar el historial a %1:
 %2</translation>
     </message>
+    <message>
+        <source>the connection string %1 cannot be used: %2</source>
+        <translation>no se puede usar la cadena de conexión %1: %2</translation>
+    </message>
+    <message>
+        <source>given by --history-server</source>
+        <translation>indicada con --history-server</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>en %1</translation>
+    </message>
 </context>
 <context>
     <name>Layout</name>

@@ -183,6 +183,18 @@ Les mises à jour fonctionnent et sont enregistrées dans l’historique de cet 
         <translation>L’historique n’a pas pu être exporté vers %1&#xa0;:
 %2</translation>
     </message>
+    <message>
+        <source>the connection string %1 cannot be used: %2</source>
+        <translation>la chaîne de connexion %1 est inutilisable : %2</translation>
+    </message>
+    <message>
+        <source>given by --history-server</source>
+        <translation>donnée par --history-server</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>dans %1</translation>
+    </message>
 </context>
 <context>
     <name>Layout</name>

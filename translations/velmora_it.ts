@@ -183,6 +183,18 @@ Gli aggiornamenti funzionano e vengono registrati nella cronologia di questo com
         <translation>Impossibile esportare la cronologia in %1:
 %2</translation>
     </message>
+    <message>
+        <source>the connection string %1 cannot be used: %2</source>
+        <translation>la stringa di connessione %1 non è utilizzabile: %2</translation>
+    </message>
+    <message>
+        <source>given by --history-server</source>
+        <translation>indicata con --history-server</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>in %1</translation>
+    </message>
 </context>
 <context>
     <name>Layout</name>

@@ -181,6 +181,18 @@ Upgrades work and are recorded in this computer&apos;s history.</source>
         <translation>履歴を %1 にエクスポートできませんでした：
 %2</translation>
     </message>
+    <message>
+        <source>the connection string %1 cannot be used: %2</source>
+        <translation>接続文字列（%1）は使用できません：%2</translation>
+    </message>
+    <message>
+        <source>given by --history-server</source>
+        <translation>--history-server で指定</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>%1 内</translation>
+    </message>
 </context>
 <context>
     <name>Layout</name>

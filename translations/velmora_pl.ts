@@ -185,6 +185,18 @@ Aktualizacje działają i są zapisywane w historii tego komputera.</translation
         <translation>Nie udało się wyeksportować historii do %1:
 %2</translation>
     </message>
+    <message>
+        <source>the connection string %1 cannot be used: %2</source>
+        <translation>nie można użyć ciągu połączenia %1: %2</translation>
+    </message>
+    <message>
+        <source>given by --history-server</source>
+        <translation>podanego w --history-server</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>z pliku %1</translation>
+    </message>
 </context>
 <context>
     <name>Layout</name>

@@ -183,6 +183,18 @@ As atualizações funcionam e são registradas no histórico deste computador.</
         <translation>Não foi possível exportar o histórico para %1:
 %2</translation>
     </message>
+    <message>
+        <source>the connection string %1 cannot be used: %2</source>
+        <translation>a string de conexão %1 não pode ser usada: %2</translation>
+    </message>
+    <message>
+        <source>given by --history-server</source>
+        <translation>informada em --history-server</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>em %1</translation>
+    </message>
 </context>
 <context>
     <name>Layout</name>

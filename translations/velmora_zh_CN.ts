@@ -181,6 +181,18 @@ Upgrades work and are recorded in this computer&apos;s history.</source>
         <translation>无法将历史导出到 %1：
 %2</translation>
     </message>
+    <message>
+        <source>the connection string %1 cannot be used: %2</source>
+        <translation>无法使用连接字符串（%1）：%2</translation>
+    </message>
+    <message>
+        <source>given by --history-server</source>
+        <translation>由 --history-server 指定</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>位于 %1</translation>
+    </message>
 </context>
 <context>
     <name>Layout</name>

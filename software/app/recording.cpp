@@ -35,7 +35,8 @@ namespace {
 std::unique_ptr<HistoryStore> store;
 std::unique_ptr<HistoryServer> server;
 QPointer<HistoryWindow> window;
-QString serverProblem; // a connection string that cannot be used
+QString serverProblem;      // a connection string that cannot be used, for the log
+QString shownServerProblem; // the same in the user's language
 
 // What every record of this run shares: station, user, tool and firmware.
 HistoryRecord common;
@@ -87,7 +88,7 @@ HistoryRecord recordFor(const DeviceInfo &info, const QString &serial, const QSt
 QString serverText()
 {
     if (!serverProblem.isEmpty())
-        return HistoryWindow::tr("The shared history server is not used: %1").arg(serverProblem);
+        return HistoryWindow::tr("The shared history server is not used: %1").arg(shownServerProblem);
     if (!server)
         return QString();
     const HistoryServer::State state = server->state();
@@ -241,12 +242,17 @@ void startServer()
                             .arg(fromOption ? QStringLiteral("given by --history-server")
                                             : QStringLiteral("in %1").arg(settings.path),
                                  parsed.problem);
+        // libpq's own words (parsed.problem) stay as libpq wrote them.
+        shownServerProblem = HistoryWindow::tr("the connection string %1 cannot be used: %2")
+                                 .arg(fromOption ? HistoryWindow::tr("given by --history-server")
+                                                 : HistoryWindow::tr("in %1").arg(settings.path),
+                                      parsed.problem);
         qCritical().noquote() << QStringLiteral("The shared history server is not used: %1. Records are kept "
                                                 "in the local history only.").arg(serverProblem);
         auto *box = new QMessageBox(QMessageBox::Warning, HistoryWindow::tr("Shared history not used"),
                                     HistoryWindow::tr("The shared history server is not used: %1.\n\nUpgrades work "
                                                       "and are recorded in this computer's history.")
-                                        .arg(serverProblem),
+                                        .arg(shownServerProblem),
                                     QMessageBox::Ok, mainWindow);
         box->setObjectName(QStringLiteral("historyServerBox"));
         box->setAttribute(Qt::WA_DeleteOnClose);
