@@ -7,6 +7,7 @@
 #include "language.h"
 #include "mainwindow.h"
 #include "progressbar.h"
+#include "shippedstate.h"
 #include "statusline.h"
 
 #include <QtTest>
@@ -20,16 +21,6 @@
 #include <QTranslator>
 
 namespace {
-
-AppState shippedState()
-{
-    AppState state;
-    state.settings = GuiSettings::fromFile(":resources/settings_GUI.json");
-    state.desiredName = "T30 data logger application";
-    state.desiredType = 30;
-    state.desiredRevision = "C3";
-    return state;
-}
 
 // Whether the font, or a font Qt falls back to for it, draws the character.
 bool drawable(const QString &character, const QFont &font)

@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "messagecapture.h"
 #include "progressbar.h"
+#include "shippedstate.h"
 #include "statusline.h"
 
 #include <QtTest>
@@ -18,16 +19,6 @@ namespace {
 
 int truncated(double v) { return int(std::trunc(v)); }
 int nearest(double v) { return int(std::floor(v + 0.5)); }
-
-AppState shippedState()
-{
-    AppState state;
-    state.settings = GuiSettings::fromFile(":resources/settings_GUI.json");
-    state.desiredName = "T30 data logger application";
-    state.desiredType = 30;
-    state.desiredRevision = "C3";
-    return state;
-}
 
 QLabel *labelContaining(QWidget *window, const QString &text)
 {
