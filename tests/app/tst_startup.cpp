@@ -16,7 +16,7 @@ struct Run {
     QByteArray output; // standard output
 };
 
-// Starts the tool; once it has written the line "Starting sm_A" (its start-up
+// Starts the tool; once its worker has written its first line (its start-up
 // is complete and the workflow runs) it is asked to end, as Ctrl+C would.
 // With a state folder, the history and the settings file are kept there.
 Run runTool(const QStringList &arguments, const QString &tmpdir, const QString &runtimeDir,
@@ -41,8 +41,10 @@ Run runTool(const QStringList &arguments, const QString &tmpdir, const QString &
     while (process.state() != QProcess::NotRunning && clock.elapsed() < 60000) {
         process.waitForReadyRead(100);
         errors += process.readAllStandardError();
-        // Running: the workflow has started, or the tool says why it cannot.
-        if (errors.contains("\nStarting sm_A\n") || errors.contains("\nStatus: The tool cannot unpack")) {
+        // Running: the worker has started and said how it finds devices (so
+        // that its first line comes before the signal's, however slow the
+        // build), or the tool says why it cannot start it.
+        if (errors.contains("\nDevice detection: ") || errors.contains("\nStatus: The tool cannot unpack")) {
             ::kill(pid_t(process.processId()), SIGTERM);
             break;
         }
