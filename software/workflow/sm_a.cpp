@@ -438,6 +438,9 @@ void SM_A::work()
                 if (!(list.error == 0 && list.serials.first() == lastSerial) || leftBeforeListing)
                     break;
             }
+            // A device that left and is back already sends no more events: the
+            // next pause must not wait for one, or the device stays unread.
+            busQuiet = false;
             step = NewCycle;
             break;
         }
