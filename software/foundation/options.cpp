@@ -75,15 +75,15 @@ void parseOptionArguments(const QStringList &arguments)
                                           "format");
     const QCommandLineOption historyServer(
         "history-server",
-        Options::tr("Share the history on the PostgreSQL server named by this libpq connection string (no password: use "
-             "~/.pgpass or a service file)."),
+        Options::tr("Share the history on the PostgreSQL server named by this libpq connection string (no "
+                    "password: use ~/.pgpass or a service file)."),
         "conninfo");
     const QCommandLineOption stationOption("station", Options::tr("Upgrade several devices at once, in the station window."));
     const QCommandLineOption autoOption("auto", Options::tr("With --station: upgrade every ready device without a click."));
     const QCommandLineOption languageOption(
         "language",
-        Options::tr("Show the window in this language (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English) instead of "
-             "the system's."),
+        Options::tr("Show the window in this language (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English) "
+                    "instead of the system's."),
         "code");
     parser.addOption(stationOption);
     parser.addOption(autoOption);

@@ -125,8 +125,11 @@ bool hasTranslation(const QString &id)
 
 QString shownText(const LabelSpec &label)
 {
-    return hasTranslation(label.id) ? QCoreApplication::translate("Layout", label.id.toUtf8().constData())
-                                    : label.text;
+    if (label.id.isEmpty())
+        return label.text;
+    // Qt gives back the id itself when the language has no text for it.
+    const QString translated = QCoreApplication::translate("Layout", label.id.toUtf8().constData());
+    return translated != label.id ? translated : label.text;
 }
 
 QString GuiSettings::shownText(const QString &id) const

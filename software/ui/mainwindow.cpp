@@ -81,7 +81,7 @@ QString scriptFontFamily()
                                                                   : nullptr;
     if (!family)
         return QString();
-    if (!QFontDatabase().families().contains(QLatin1String(family))) {
+    if (!QFontDatabase().hasFamily(QLatin1String(family))) {
         qWarning() << "The font" << family << "is not installed (Debian package fonts-noto-cjk): the window's"
                    << QLocale::languageToString(locale.language()) << "text is drawn with a fallback font";
         return QString();
