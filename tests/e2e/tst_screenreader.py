@@ -123,8 +123,6 @@ def plug(configuration):
 
 
 START = time.monotonic()
-pyatspi.Registry.registerEventListener(on_event, "object:state-changed", "object:property-change",
-                                       "focus:", "window:create")
 APP = None
 
 
@@ -137,6 +135,15 @@ def found():
 if not wait_until(found, 30):
     say("the program never reached the AT-SPI desktop")
     sys.exit(2)
+
+# Only now the listener. Qt asks the registry which events are listened to
+# and only then subscribes to news of new listeners: a listener registered
+# between the two is never known to it, and the program sends no events at
+# all. Once the program is on the desktop it has subscribed, so a listener
+# registered now reaches it.
+pyatspi.Registry.registerEventListener(on_event, "object:state-changed", "object:property-change",
+                                       "focus:", "window:create")
+pump(0.5)
 
 
 def finish():
