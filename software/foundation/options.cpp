@@ -67,19 +67,23 @@ void parseOptionArguments(const QStringList &arguments)
     // The help is shown in the user's language: the translation is installed
     // before the options are read (see requestedLanguage).
     QCommandLineParser parser;
-    const QCommandLineOption useSimulator({"s", "use-simulator"}, Options::tr("Use simulated device interaction."));
+    const QCommandLineOption useSimulator({"s", "use-simulator"},
+                                          Options::tr("Use simulated device interaction."));
     const QCommandLineOption noUseSimulator({"S", "no-use-simulator"},
                                             Options::tr("Disable use of simulated device interaction."));
-    const QCommandLineOption useLog({"l", "use-log-window"}, Options::tr("Enable use of log window (open it with Ctrl-l)"));
-    const QCommandLineOption printHistory("history", Options::tr("Print the upgrade history as csv or json and exit."),
-                                          "format");
+    const QCommandLineOption useLog({"l", "use-log-window"},
+                                    Options::tr("Enable use of log window (open it with Ctrl-l)"));
+    const QCommandLineOption printHistory(
+        "history", Options::tr("Print the upgrade history as csv or json and exit."), "format");
     const QCommandLineOption historyServer(
         "history-server",
         Options::tr("Share the history on the PostgreSQL server named by this libpq connection string (no "
                     "password: use ~/.pgpass or a service file)."),
         "conninfo");
-    const QCommandLineOption stationOption("station", Options::tr("Upgrade several devices at once, in the station window."));
-    const QCommandLineOption autoOption("auto", Options::tr("With --station: upgrade every ready device without a click."));
+    const QCommandLineOption stationOption(
+        "station", Options::tr("Upgrade several devices at once, in the station window."));
+    const QCommandLineOption autoOption(
+        "auto", Options::tr("With --station: upgrade every ready device without a click."));
     const QCommandLineOption languageOption(
         "language",
         Options::tr("Show the window in this language (de, es, fr, it, ja, pl, pt_BR, zh_CN; en for English) "

@@ -218,9 +218,10 @@ void HistoryWindow::updateStatus()
         lines << (filter->text().isEmpty()
                       ? counted(QT_TRANSLATE_N_NOOP("HistoryWindow", "%n record(s), kept in %1."), records)
                             .arg(store->path())
-                      : counted(QT_TRANSLATE_N_NOOP("HistoryWindow",
-                                                  "%n record(s) with a serial containing \"%1\", kept in %2."),
-                                records)
+                      : counted(
+                            QT_TRANSLATE_N_NOOP("HistoryWindow",
+                                                "%n record(s) with a serial containing \"%1\", kept in %2."),
+                            records)
                             .arg(filter->text(), store->path()));
     }
     if (!serverText.isEmpty())
@@ -256,5 +257,6 @@ void HistoryWindow::exportRecords()
             problem = file.errorString();
     }
     if (!done)
-        QMessageBox::warning(this, tr("Export failed"), tr("The history could not be exported to %1:\n%2").arg(path, problem));
+        QMessageBox::warning(this, tr("Export failed"),
+                             tr("The history could not be exported to %1:\n%2").arg(path, problem));
 }

@@ -218,9 +218,10 @@ bool Station::takeLock(StationDevice &device)
         lock = std::make_unique<DeviceLock>(device.address);
     if (lock->tryLock())
         return true;
-    const StationReason reason = lock->problem().isEmpty()
-                                     ? stationReason(QT_TRANSLATE_NOOP("Station", "another upgrade tool is using it"))
-                                     : StationReason{lock->problem(), lock->problem()};
+    const StationReason reason =
+        lock->problem().isEmpty()
+            ? stationReason(QT_TRANSLATE_NOOP("Station", "another upgrade tool is using it"))
+            : StationReason{lock->problem(), lock->problem()};
     if (device.state != StationDevice::State::Busy || device.reason != reason)
         qInfo().noquote() << QStringLiteral("Station: %1: busy (%2)").arg(describe(device), reason.text);
     device.state = StationDevice::State::Busy;
@@ -251,7 +252,8 @@ void Station::addRow(const ListedDevice &listed, StationDevice::State state, con
     StationDevice &added = rows[std::size_t(index)];
     qInfo().noquote() << QStringLiteral("Station: found %1 (devnum %2)%3")
                              .arg(describe(added), added.devnum,
-                                  reason.isEmpty() ? QString() : QStringLiteral(": refused, %1").arg(reason.text));
+                                  reason.isEmpty() ? QString()
+                                                   : QStringLiteral(": refused, %1").arg(reason.text));
     emit deviceAdded(index);
     if (state == StationDevice::State::Identifying) {
         if (takeLock(added))
@@ -288,13 +290,17 @@ void Station::listed(const BusListing &listing)
         });
         if (match == rows.end()) {
             if (!device.serialReadable)
-                addRow(device, StationDevice::State::Refused, stationReason(QT_TRANSLATE_NOOP("Station", "its serial number cannot be read")));
+                addRow(device, StationDevice::State::Refused,
+                       stationReason(QT_TRANSLATE_NOOP("Station", "its serial number cannot be read")));
             else if (device.alternates != 4)
                 addRow(device, StationDevice::State::Refused,
-                       stationReason(QT_TRANSLATE_NOOP("Station", "not a boot loader of ours (%1 memories instead of 4)"), device.alternates));
+                       stationReason(QT_TRANSLATE_NOOP(
+                                         "Station", "not a boot loader of ours (%1 memories instead of 4)"),
+                                     device.alternates));
             else if (device.path.isEmpty() && serials.count(device.serial) > 1)
                 addRow(device, StationDevice::State::Refused,
-                       stationReason(QT_TRANSLATE_NOOP("Station", "serial shared with another attached device")));
+                       stationReason(
+                           QT_TRANSLATE_NOOP("Station", "serial shared with another attached device")));
             else
                 addRow(device, StationDevice::State::Identifying, StationReason());
             seen.insert(nextId - 1);
@@ -345,7 +351,8 @@ void Station::listed(const BusListing &listing)
         }
         if (gone)
             continue;
-        addRow(device, StationDevice::State::Refused, stationReason(QT_TRANSLATE_NOOP("Station", "cannot be opened (%1)"), found.captured(2)));
+        addRow(device, StationDevice::State::Refused,
+               stationReason(QT_TRANSLATE_NOOP("Station", "cannot be opened (%1)"), found.captured(2)));
         seen.insert(nextId - 1);
     }
     for (int row = int(rows.size()) - 1; row >= 0; --row) {
@@ -512,9 +519,11 @@ void Station::handle(const Result &result)
                                  .arg(result.exitCode == 0 || result.text.isEmpty() ? QString()
                                                                                     : QStringLiteral(" (%1)").arg(result.text));
         device.state = State::Away;
-        device.reason = result.exitCode != 0
-                            ? stationReason(QT_TRANSLATE_NOOP("Station", "the write ended with an error (%1)"), result.text)
-                            : StationReason();
+        device.reason =
+            result.exitCode != 0
+                ? stationReason(QT_TRANSLATE_NOOP("Station", "the write ended with an error (%1)"),
+                                result.text)
+                : StationReason();
         device.progress = 0;
         emit writeFinished(device, result.exitCode, result.milliseconds, result.exitCode != 0 ? result.text : QString());
         changed(device);
@@ -530,7 +539,8 @@ void Station::handle(const Result &result)
                           : outcome == ReadBack::Differs ? State::Differs
                                                           : State::NotConfirmed,
                   outcome == ReadBack::Unreadable
-                      ? stationReason(QT_TRANSLATE_NOOP("Station", "the read-back failed (exit code %1)"), result.exitCode)
+                      ? stationReason(QT_TRANSLATE_NOOP("Station", "the read-back failed (exit code %1)"),
+                                      result.exitCode)
                       : StationReason());
         break;
     }
@@ -545,9 +555,12 @@ void Station::identified(StationDevice &device, const Result &result)
     if (result.exitCode != 0) {
         if (device.written) {
             emit readBackFinished(device, int(ReadBack::Unreadable), result.exitCode, 0);
-            finishRow(device, State::NotConfirmed, stationReason(QT_TRANSLATE_NOOP("Station", "it could not be read after the write")));
+            finishRow(device, State::NotConfirmed,
+                      stationReason(QT_TRANSLATE_NOOP("Station", "it could not be read after the write")));
         } else {
-            finishRow(device, State::Refused, stationReason(QT_TRANSLATE_NOOP("Station", "it could not be read: unplug it and plug it in again")));
+            finishRow(device, State::Refused,
+                      stationReason(QT_TRANSLATE_NOOP(
+                          "Station", "it could not be read: unplug it and plug it in again")));
         }
         return;
     }
@@ -558,17 +571,21 @@ void Station::identified(StationDevice &device, const Result &result)
     if (isOtpBlank(info)) {
         if (device.written)
             emit backUnverified(device);
-        finishRow(device, State::Refused, stationReason(QT_TRANSLATE_NOOP("Station", "empty OTP: the device does not say what it is")));
+        finishRow(
+            device, State::Refused,
+            stationReason(QT_TRANSLATE_NOOP("Station", "empty OTP: the device does not say what it is")));
     } else if (isInvalidProduct(info, desiredType)) {
         if (device.written)
             emit backUnverified(device);
         finishRow(device, State::Refused,
                   stationReason(QT_TRANSLATE_NOOP("Station", "another product (%1)"),
-                                device.model.isEmpty() ? QStringLiteral("type %1").arg(info.device_type) : device.model));
+                                device.model.isEmpty() ? QStringLiteral("type %1").arg(info.device_type)
+                                                       : device.model));
     } else if (hasDifferingRevision(info, desiredType, desiredRevision)) {
         if (device.written) {
             emit backUnverified(device);
-            finishRow(device, State::WriteFailed, stationReason(QT_TRANSLATE_NOOP("Station", "it still runs its old firmware")));
+            finishRow(device, State::WriteFailed,
+                      stationReason(QT_TRANSLATE_NOOP("Station", "it still runs its old firmware")));
             return;
         }
         device.state = State::Ready;
@@ -584,6 +601,8 @@ void Station::identified(StationDevice &device, const Result &result)
         // Up to date or just written: only a byte-exact read-back says done.
         runJob(device, Job::Verify);
     } else {
-        finishRow(device, State::Refused, stationReason(QT_TRANSLATE_NOOP("Station", "it could not be read: unplug it and plug it in again")));
+        finishRow(device, State::Refused,
+                  stationReason(
+                      QT_TRANSLATE_NOOP("Station", "it could not be read: unplug it and plug it in again")));
     }
 }

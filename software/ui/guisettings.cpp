@@ -117,19 +117,29 @@ QString guiSettingsText(const GuiSettings &settings)
     return text;
 }
 
+namespace {
+
+// The user's language's text for a layout entry, or a null string.
+QString layoutTranslation(const QString &id)
+{
+    if (id.isEmpty())
+        return QString();
+    // Qt gives back the id itself when the language has no text for it.
+    const QString translated = QCoreApplication::translate("Layout", id.toUtf8().constData());
+    return translated != id ? translated : QString();
+}
+
+} // namespace
+
 bool hasTranslation(const QString &id)
 {
-    const QByteArray key = id.toUtf8();
-    return !id.isEmpty() && QCoreApplication::translate("Layout", key.constData()) != id;
+    return !layoutTranslation(id).isNull();
 }
 
 QString shownText(const LabelSpec &label)
 {
-    if (label.id.isEmpty())
-        return label.text;
-    // Qt gives back the id itself when the language has no text for it.
-    const QString translated = QCoreApplication::translate("Layout", label.id.toUtf8().constData());
-    return translated != label.id ? translated : label.text;
+    const QString translated = layoutTranslation(label.id);
+    return translated.isNull() ? label.text : translated;
 }
 
 QString GuiSettings::shownText(const QString &id) const

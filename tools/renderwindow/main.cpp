@@ -41,7 +41,7 @@ QImage besideEachOther(QWidget *window, QWidget *log)
 // The model as a status text names it: English puts the article before it.
 QString model(const char *id)
 {
-    return hasTranslation(id) ? productModel(30) : "a " + productModel(30);
+    return hasTranslation(id) ? productModel(30) : withIndefiniteArticle(productModel(30));
 }
 
 QString readyText()

@@ -15,6 +15,7 @@
 #include <QJsonObject>
 #include <QMap>
 #include <QSaveFile>
+#include <QSet>
 #include <QTextStream>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -49,18 +50,17 @@ void writeAll(const QString &path, const QByteArray &bytes)
 QList<QPair<QString, QString>> layoutTexts(const QString &path)
 {
     QList<QPair<QString, QString>> texts;
+    QSet<QString> ids;
     const QJsonArray labels = QJsonDocument::fromJson(readAll(path)).object().value("labels").toArray();
     for (const QJsonValue value : labels) {
         const QJsonObject label = value.toObject();
         const QString id = label.value("id").toString();
         const QString text = label.value("text").toString();
-        if (id.isEmpty() || text.isEmpty() || id == QLatin1String("debug_mode") || id == QLatin1String("app_name"))
+        if (id.isEmpty() || text.isEmpty() || id == QLatin1String("debug_mode") || id == QLatin1String("app_name")
+            || ids.contains(id))
             continue;
-        bool known = false;
-        for (const auto &entry : texts)
-            known = known || entry.first == id;
-        if (!known)
-            texts.append({id, text});
+        ids.insert(id);
+        texts.append({id, text});
     }
     if (texts.isEmpty())
         fail(QStringLiteral("no label texts in %1").arg(path));
